@@ -1,0 +1,102 @@
+#include "game/deal.h"
+
+#include "game/table_state.h"
+
+namespace {
+// After the first shoe, a rebuilt shoe deals 274 cards (6 x 45.76, truncated) before the next.
+std::int32_t reshuffleCountdown() { return static_cast<std::int32_t>(table.deckCount * 45.76); }
+} // namespace
+
+void dealCardTo(HandId hand) {
+    handAddCard(handFor(hand), shoeDraw(table.shoe));
+    --table.cardsUntilReshuffle;
+}
+
+void dealInitialCards() {
+    if (table.cardsUntilReshuffle <= 0) {
+        shoeFill(table.shoe, table.deckCount);
+        table.cardsUntilReshuffle = reshuffleCountdown();
+    }
+    handClear(table.playerHand);
+    handClear(table.dealerHand);
+    handClear(table.splitHand);
+    dealCardTo(PlayerHandId);
+    dealCardTo(DealerHandId);
+    dealCardTo(PlayerHandId);
+    dealCardTo(DealerHandId);
+}
+
+bool canSplit() {
+    const CardNode* first = table.playerHand.cards->head.get();
+    return first && first->next && first->rank == first->next->rank;
+}
+
+void toggleBettingMode(TableView& window) {
+    table.bettingMode = !table.bettingMode;
+    const bool betting = table.bettingMode;
+    window.enableButton(IDC_HIT, !betting);
+    window.enableButton(IDC_STAND, !betting);
+    window.enableButton(IDC_DEAL, betting);
+    window.enableButton(IDC_BETONE, betting);
+    window.enableButton(IDC_BETFIVE, betting);
+    window.enableButton(IDC_BETTEN, betting);
+    window.enableButton(IDC_CLEAR, betting);
+}
+
+void revealDealerHand(TableView& window) {
+    table.dealerRevealed = true;
+    table.dealerSlot = 1;
+    do {
+        window.paintNextCard(DealerHandId);
+    } while (table.dealerSlot < 3);
+}
+
+void checkNaturals(TableView& window) {
+    if (handTotal(table.playerHand) == 21) {
+        // three to two in whole units, paid even against a dealer's 21
+        table.bank = addClamped(table.bank, std::int64_t{3} * table.bet / 2);
+    } else if (handTotal(table.dealerHand) == 21) {
+        table.bank = addClamped(table.bank, -std::int64_t{table.bet});
+    } else {
+        window.paintCounts();
+        window.paintMoney();
+        return;
+    }
+    revealDealerHand(window);
+    window.paintResults(ResultPlayer, 1);
+    table.dealerRevealed = true;
+    toggleBettingMode(window);
+    window.enableButton(IDC_DOUBLE, false);
+    window.enableButton(IDC_SPLIT, false);
+    window.paintCounts();
+    window.paintMoney();
+}
+
+void onDeal(TableView& window) {
+    table.holeCardPending = true;
+    table.dealerRevealed = false;
+    table.playerDoubled = false;
+    table.splitDoubled = false;
+    table.activeHand = PlayerHandId;
+    table.splitActive = false;
+    table.firstHandBusted = false;
+
+    dealInitialCards();
+    if (canSplit()) {
+        window.enableButton(IDC_SPLIT, true);
+    }
+    window.clearTable();
+    table.splitSlot = 1;
+    table.dealerSlot = 1;
+    table.playerSlot = 1;
+    window.paintNextCard(PlayerHandId);
+    window.paintNextCard(DealerHandId);
+    window.paintNextCard(PlayerHandId);
+    window.paintNextCard(DealerHandId);
+    toggleBettingMode(window);
+    window.enableButton(IDC_DOUBLE, true);
+    checkNaturals(window);
+    window.invalidateRect(tableRect);
+    window.invalidateRect(moneyRect);
+    window.updateWindow();
+}
