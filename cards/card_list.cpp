@@ -2,7 +2,9 @@
 
 #include <utility>
 
-CardList::~CardList() { cardListClear(*this); }
+CardList::~CardList() {
+    cardListClear(*this);
+}
 
 std::unique_ptr<CardNode> cardNodeNew(Card card) {
     auto node = std::make_unique<CardNode>();
@@ -11,7 +13,9 @@ std::unique_ptr<CardNode> cardNodeNew(Card card) {
     return node;
 }
 
-std::unique_ptr<CardList> cardListNew() { return std::make_unique<CardList>(); }
+std::unique_ptr<CardList> cardListNew() {
+    return std::make_unique<CardList>();
+}
 
 void cardListAppend(CardList& list, std::unique_ptr<CardNode> node) {
     CardNode* appended = node.get();

@@ -47,6 +47,10 @@ void handRemoveCard(Hand& hand, std::int32_t position) {
     cardListRemoveAt(*hand.cards, position);
 }
 
-Card handCardAt(const Hand& hand, std::int32_t position) { return cardListAt(*hand.cards, position); }
+Card handCardAt(const Hand& hand, std::int32_t position) {
+    return cardListAt(*hand.cards, position);
+}
 
-std::int32_t handTotal(const Hand& hand) { return hand.total; }
+std::int32_t handTotal(const Hand& hand) {
+    return hand.total;
+}

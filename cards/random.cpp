@@ -4,7 +4,9 @@ namespace {
 std::uint32_t randomState = 1;
 }
 
-void randomSeed(std::uint32_t seed) { randomState = seed; }
+void randomSeed(std::uint32_t seed) {
+    randomState = seed;
+}
 
 std::int32_t randomNext() {
     randomState = randomState * 214013u + 2531011u; // wraps modulo 2^32

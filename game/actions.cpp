@@ -5,7 +5,9 @@
 #include "game/table_state.h"
 
 namespace {
-bool overTwentyOne(HandId hand) { return handTotal(handFor(hand)) > 21; }
+bool overTwentyOne(HandId hand) {
+    return handTotal(handFor(hand)) > 21;
+}
 
 void disableFirstActions(TableView& window) {
     window.enableButton(IDC_DOUBLE, false);

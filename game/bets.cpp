@@ -29,9 +29,15 @@ std::int64_t outcome(const Hand& hand, bool doubled) {
 }
 } // namespace
 
-void onBetOne(TableView& window) { raiseBet(window, 1); }
-void onBetFive(TableView& window) { raiseBet(window, 5); }
-void onBetTen(TableView& window) { raiseBet(window, 10); }
+void onBetOne(TableView& window) {
+    raiseBet(window, 1);
+}
+void onBetFive(TableView& window) {
+    raiseBet(window, 5);
+}
+void onBetTen(TableView& window) {
+    raiseBet(window, 10);
+}
 
 void onClearBet(TableView& window) {
     table.bet = 5;

@@ -4,7 +4,9 @@
 
 namespace {
 // After the first shoe, a rebuilt shoe deals 274 cards (6 x 45.76, truncated) before the next.
-std::int32_t reshuffleCountdown() { return static_cast<std::int32_t>(table.deckCount * 45.76); }
+std::int32_t reshuffleCountdown() {
+    return static_cast<std::int32_t>(table.deckCount * 45.76);
+}
 } // namespace
 
 void dealCardTo(HandId hand) {

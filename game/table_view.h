@@ -54,5 +54,5 @@ class TableView {
 
     virtual void enableButton(ControlId id, bool enabled) = 0;
     virtual void invalidateRect(const Rect& rect) = 0; // never erases the background
-    virtual void updateWindow() = 0; // repaints what is invalid before it returns
+    virtual void updateWindow() = 0;                   // repaints what is invalid before it returns
 };

@@ -15,7 +15,9 @@ std::int32_t& slotRef(HandId hand) {
 }
 } // namespace
 
-std::int32_t slotOf(HandId hand) { return slotRef(hand); }
+std::int32_t slotOf(HandId hand) {
+    return slotRef(hand);
+}
 
 NextCard takeNextCard(HandId hand) {
     std::int32_t& slot = slotRef(hand);

@@ -2,11 +2,21 @@
 
 #include "game/table_view_state.h"
 
-void RecordingView::clearTable() { calls.emplace_back("clearTable"); }
-void RecordingView::paintCounts() { calls.emplace_back("paintCounts"); }
-void RecordingView::paintMoney() { calls.emplace_back("paintMoney"); }
-void RecordingView::paintBet() { calls.emplace_back("paintBet"); }
-void RecordingView::paintSplitLabel() { calls.emplace_back("splitLabel"); }
+void RecordingView::clearTable() {
+    calls.emplace_back("clearTable");
+}
+void RecordingView::paintCounts() {
+    calls.emplace_back("paintCounts");
+}
+void RecordingView::paintMoney() {
+    calls.emplace_back("paintMoney");
+}
+void RecordingView::paintBet() {
+    calls.emplace_back("paintBet");
+}
+void RecordingView::paintSplitLabel() {
+    calls.emplace_back("splitLabel");
+}
 
 void RecordingView::paintNextCard(HandId hand) {
     takeNextCard(hand);
@@ -30,7 +40,9 @@ void RecordingView::invalidateRect(const Rect& rect) {
     calls.push_back(std::string("invalidate:") + name);
 }
 
-void RecordingView::updateWindow() { calls.emplace_back("update"); }
+void RecordingView::updateWindow() {
+    calls.emplace_back("update");
+}
 
 std::string RecordingView::enabledWords() const {
     std::string words;
@@ -43,7 +55,7 @@ std::string RecordingView::enabledWords() const {
 }
 
 const char* buttonWord(ControlId id) {
-    static const char* const words[] = {"deal",   "hit",   "stand",   "betone", "double",
-                                        "split",  "betfive", "betten", "clear"};
+    static const char* const words[] = {"deal",  "hit",     "stand",  "betone", "double",
+                                        "split", "betfive", "betten", "clear"};
     return words[id];
 }

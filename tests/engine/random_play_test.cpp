@@ -1,0 +1,127 @@
+#include "cards/random.h"
+#include "game/table_state.h"
+#include "tests/engine/round_driver.h"
+#include "tests/support/table_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+std::int32_t cardsIn(const Hand& hand) {
+    return hand.cards->count;
+}
+
+bool isNatural(const Hand& hand) {
+    return cardsIn(hand) == 2 && handTotal(hand) == 21;
+}
+
+// What one finished round must have done to the bank, worked out from the final hands.
+std::int64_t expectedChange(bool endedAtDeal) {
+    const std::int64_t bet = table.bet;
+    if (endedAtDeal) {
+        return isNatural(table.playerHand) ? 3 * bet / 2 : -bet;
+    }
+    const std::int32_t dealer = handTotal(table.dealerHand);
+    auto outcome = [&](const Hand& hand, bool doubled) -> std::int64_t {
+        const std::int32_t total = handTotal(hand);
+        const std::int64_t stake = doubled ? 2 * bet : bet;
+        if (total > 21) {
+            return -stake;
+        }
+        if (dealer > 21 || total > dealer) {
+            return stake;
+        }
+        return total < dealer ? -stake : 0;
+    };
+    std::int64_t change = outcome(table.playerHand, table.playerDoubled);
+    if (table.splitActive) {
+        change += outcome(table.splitHand, table.splitDoubled);
+    }
+    return change;
+}
+
+void checkInvariants(const RecordingView& view, std::int32_t dealtSinceFill) {
+    const bool betting = table.bettingMode;
+    const auto& on = view.enabled;
+    ASSERT_EQ(on[IDC_DEAL], betting);
+    for (ControlId bet : {IDC_BETONE, IDC_BETFIVE, IDC_BETTEN, IDC_CLEAR}) {
+        ASSERT_EQ(on[bet], betting);
+    }
+    ASSERT_EQ(on[IDC_HIT], !betting);
+    ASSERT_EQ(on[IDC_STAND], !betting);
+    if (betting) {
+        ASSERT_FALSE(on[IDC_DOUBLE]);
+        ASSERT_FALSE(on[IDC_SPLIT]);
+    }
+    if (on[IDC_DOUBLE]) {
+        ASSERT_EQ(cardsIn(handFor(table.activeHand)), 2) << "double only as a first action";
+    }
+    if (on[IDC_SPLIT]) {
+        ASSERT_FALSE(table.splitActive);
+        ASSERT_EQ(cardsIn(table.playerHand), 2);
+        ASSERT_EQ(handCardAt(table.playerHand, 1).rank, handCardAt(table.playerHand, 2).rank);
+    }
+    ASSERT_TRUE(table.activeHand == PlayerHandId || table.activeHand == SplitHandId);
+    if (table.activeHand == SplitHandId || table.firstHandBusted || table.splitDoubled) {
+        ASSERT_TRUE(table.splitActive);
+    }
+    ASSERT_EQ(table.playerSlot, cardsIn(table.playerHand) + 1);
+    ASSERT_EQ(table.dealerSlot, cardsIn(table.dealerHand) + 1);
+    ASSERT_EQ(table.splitSlot, cardsIn(table.splitHand) + 1);
+    ASSERT_EQ(table.shoe.cardCount, table.shoe.cards->count);
+    ASSERT_EQ(table.shoe.cardCount + dealtSinceFill, 312);
+}
+
+std::string pick(std::mt19937& chooser, const std::vector<std::string>& words) {
+    return words[std::uniform_int_distribution<std::size_t>(0, words.size() - 1)(chooser)];
+}
+} // namespace
+
+TEST(RandomPlay, EveryRoundKeepsTheRulesAndSettlesOnce) {
+    constexpr int seeds = 25;
+    constexpr int roundsPerSeed = 4000;
+    int rounds = 0;
+    for (int seed = 1; seed <= seeds; ++seed) {
+        resetTable();
+        randomSeed(static_cast<std::uint32_t>(seed * 7919));
+        std::mt19937 chooser(static_cast<std::uint32_t>(seed));
+        RecordingView view;
+        std::int32_t dealtSinceFill = 0;
+        for (int round = 0; round < roundsPerSeed; ++round, ++rounds) {
+            while (std::uniform_int_distribution<int>(0, 3)(chooser) == 0) {
+                press(view,
+                      table.bet > 200 ? "clear" : pick(chooser, {"betone", "betfive", "betten"}));
+                ASSERT_NO_FATAL_FAILURE(checkInvariants(view, dealtSinceFill));
+            }
+            const std::int32_t bankBefore = table.bank;
+            if (table.cardsUntilReshuffle <= 0) {
+                dealtSinceFill = 0;
+            }
+            press(view, "deal");
+            dealtSinceFill += 4;
+            bool endedAtDeal = table.bettingMode;
+            ASSERT_NO_FATAL_FAILURE(checkInvariants(view, dealtSinceFill));
+            while (!table.bettingMode) {
+                ASSERT_EQ(table.bank, bankBefore) << "money moves only when the round ends";
+                std::vector<std::string> choices = {"hit", "stand"};
+                if (view.enabled[IDC_DOUBLE]) {
+                    choices.push_back("double");
+                }
+                if (view.enabled[IDC_SPLIT]) {
+                    choices.push_back("split");
+                }
+                const std::int32_t before = cardsIn(table.playerHand) + cardsIn(table.dealerHand) +
+                                            cardsIn(table.splitHand);
+                press(view, pick(chooser, choices));
+                dealtSinceFill += cardsIn(table.playerHand) + cardsIn(table.dealerHand) +
+                                  cardsIn(table.splitHand) - before;
+                ASSERT_NO_FATAL_FAILURE(checkInvariants(view, dealtSinceFill));
+            }
+            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedChange(endedAtDeal))
+                << "seed " << seed << ", round " << round;
+            ASSERT_TRUE(table.dealerRevealed);
+        }
+    }
+    EXPECT_GE(rounds, 100000);
+}

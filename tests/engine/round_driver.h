@@ -1,0 +1,12 @@
+#pragma once
+
+#include "tests/support/recording_view.h"
+
+#include <string>
+#include <vector>
+
+// Presses a button by its word ("deal", "hit", ...) through the handler it routes to.
+void press(RecordingView& view, const std::string& word);
+
+// Presses each word in turn; the view's calls are those of the last press only.
+void pressAll(RecordingView& view, const std::vector<std::string>& words);

@@ -1,0 +1,125 @@
+#include "game/table_state.h"
+#include "tests/engine/round_driver.h"
+#include "tests/support/table_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using Calls = std::vector<std::string>;
+
+Calls concat(std::initializer_list<Calls> parts) {
+    Calls all;
+    for (const Calls& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+const Calls toPlay = {"enable:hit:1",     "enable:stand:1",  "enable:deal:0", "enable:betone:0",
+                      "enable:betfive:0", "enable:betten:0", "enable:clear:0"};
+const Calls toBetting = {"enable:hit:0",     "enable:stand:0",  "enable:deal:1", "enable:betone:1",
+                         "enable:betfive:1", "enable:betten:1", "enable:clear:1"};
+const Calls fourCards = {"clearTable", "paintNextCard:0", "paintNextCard:1", "paintNextCard:0",
+                         "paintNextCard:1"};
+const Calls reveal = {"paintNextCard:1", "paintNextCard:1"};
+const Calls firstActionsOff = {"enable:double:0", "enable:split:0"};
+const Calls refresh = {"invalidate:table", "invalidate:money", "update"};
+
+class ViewCalls : public ::testing::Test {
+  protected:
+    void SetUp() override { resetTable(); }
+    void deal(std::initializer_list<const char*> draws) {
+        arrangeShoe(cards(draws));
+        press(view, "deal");
+    }
+    RecordingView view;
+};
+} // namespace
+
+TEST_F(ViewCalls, Deal) {
+    deal({"10S", "9C", "6H", "7D"});
+    EXPECT_EQ(
+        view.calls,
+        concat({fourCards, toPlay, {"enable:double:1", "paintCounts", "paintMoney"}, refresh}));
+    EXPECT_EQ(table.playerSlot, 3);
+    EXPECT_EQ(table.dealerSlot, 3);
+    EXPECT_EQ(table.splitSlot, 1);
+    EXPECT_FALSE(table.holeCardPending);
+    EXPECT_FALSE(table.dealerRevealed);
+}
+
+TEST_F(ViewCalls, DealAPairOffersTheSplitBeforeClearing) {
+    deal({"KS", "9C", "KH", "7D"});
+    EXPECT_EQ(view.calls.front(), "enable:split:1");
+    EXPECT_EQ(view.calls[1], "clearTable");
+}
+
+TEST_F(ViewCalls, Natural) {
+    deal({"AS", "9C", "KH", "7D"});
+    EXPECT_EQ(view.calls, concat({fourCards,
+                                  toPlay,
+                                  {"enable:double:1"},
+                                  reveal,
+                                  {"paintResults:0:1"},
+                                  toBetting,
+                                  firstActionsOff,
+                                  {"paintCounts", "paintMoney"},
+                                  refresh}));
+    EXPECT_TRUE(table.dealerRevealed);
+}
+
+TEST_F(ViewCalls, HitToABust) {
+    deal({"10S", "10C", "6H", "7D", "KS"});
+    press(view, "hit");
+    EXPECT_EQ(view.calls, concat({firstActionsOff,
+                                  {"paintNextCard:0"},
+                                  toBetting,
+                                  reveal,
+                                  {"paintResults:0:0", "paintMoney", "paintCounts"},
+                                  refresh}));
+}
+
+TEST_F(ViewCalls, StandWithDealerDraws) {
+    deal({"10S", "10C", "9H", "3D", "2S", "3C"});
+    press(view, "stand");
+    const Calls draw = {"paintNextCard:1", "paintCounts", "invalidate:table", "update"};
+    EXPECT_EQ(view.calls, concat({firstActionsOff,
+                                  reveal,
+                                  draw,
+                                  draw,
+                                  toBetting,
+                                  {"paintMoney", "paintCounts", "paintResults:0:0"},
+                                  refresh}));
+    EXPECT_EQ(table.dealerHand.total, 18);
+    EXPECT_EQ(table.bank, 1005);
+}
+
+TEST_F(ViewCalls, DoubleRunsTheDealersTurnInside) {
+    deal({"5S", "10C", "6H", "7D", "9S"});
+    press(view, "double");
+    const Calls stand = concat({firstActionsOff,
+                                reveal,
+                                toBetting,
+                                {"paintMoney", "paintCounts", "paintResults:0:0"},
+                                refresh});
+    EXPECT_EQ(view.calls, concat({firstActionsOff, {"paintNextCard:0"}, stand, refresh}));
+}
+
+TEST_F(ViewCalls, Split) {
+    deal({"8S", "10C", "8H", "7D", "3S", "2H"});
+    press(view, "split");
+    EXPECT_EQ(view.calls,
+              (Calls{"splitLabel", "paintNextCard:0", "paintNextCard:2", "paintNextCard:2",
+                     "paintCounts", "enable:split:0", "invalidate:table", "update"}));
+    EXPECT_EQ(table.playerSlot, 3);
+    EXPECT_EQ(table.splitSlot, 3);
+}
+
+TEST_F(ViewCalls, FirstHandBustShowsItsBadgeAtOnce) {
+    deal({"8S", "10C", "8H", "7D", "10S", "2H", "KS"});
+    pressAll(view, {"split", "hit"});
+    EXPECT_EQ(view.calls,
+              concat({firstActionsOff,
+                      {"paintNextCard:0", "paintResults:0:0", "enable:double:1", "paintCounts"},
+                      refresh}));
+}
