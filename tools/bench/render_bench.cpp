@@ -1,0 +1,84 @@
+#include "tools/bench/engine_bench.h"
+
+#include "game/actions.h"
+#include "game/bets.h"
+#include "game/deal.h"
+#include "game/table_state.h"
+#include "render/table_surface.h"
+#include "tools/sim/sim_view.h"
+
+namespace {
+// The renderer drawing into the back buffer, with window operations that do nothing: no window
+// to copy to, so the figures are the handlers' own work and their drawing.
+class BenchWindow : public TablePainter {
+  public:
+    void enableButton(ControlId, bool) override {}
+    void invalidateRect(const Rect&) override {}
+    void updateWindow() override {}
+};
+
+// The set-up between timed presses goes through the drawing-free view: the table state is all
+// the handlers and the renderer read.
+SimView setupView;
+
+void finishRound() {
+    while (!table.bettingMode) {
+        onStand(setupView);
+    }
+}
+
+void dealIntoPlay() {
+    finishRound();
+    do {
+        onDeal(setupView);
+    } while (table.bettingMode); // a natural ends the round at the deal
+}
+
+void giveThePlayerEights() {
+    handClear(table.playerHand);
+    handAddCard(table.playerHand, Card{0, 8});
+    handAddCard(table.playerHand, Card{1, 8});
+}
+
+using Handler = void (*)(TableView&);
+
+// Times one handler after `prepare` has brought the table to where its button is enabled.
+void registerHandler(const char* name, void (*prepare)(), Handler handler) {
+    benchmark::RegisterBenchmark(name,
+                                 [prepare, handler](benchmark::State& state) {
+                                     freshTable();
+                                     BenchWindow window;
+                                     for (auto _ : state) {
+                                         prepare();
+                                         timeOnly(state, [&] { handler(window); });
+                                     }
+                                     finishRound();
+                                 })
+        ->UseManualTime()
+        ->Unit(benchmark::kNanosecond);
+}
+} // namespace
+
+void registerRendererBenchmarks() {
+    registerHandler("render/onDeal", finishRound, onDeal);
+    registerHandler("render/onHit", dealIntoPlay, onHit);
+    registerHandler("render/onStand", dealIntoPlay, onStand);
+    registerHandler("render/onDouble", dealIntoPlay, onDouble);
+    registerHandler(
+        "render/onSplit",
+        [] {
+            dealIntoPlay();
+            giveThePlayerEights();
+        },
+        onSplit);
+    registerHandler("render/onBetOne", finishRound, onBetOne);
+    registerHandler("render/onBetFive", finishRound, onBetFive);
+    registerHandler("render/onBetTen", finishRound, onBetTen);
+    registerHandler(
+        "render/onClearBet",
+        [] {
+            finishRound();
+            onBetTen(setupView);
+        },
+        onClearBet);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "tools/sim/strategy.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The command line of quorvel-sim, checked in full before anything runs.
+struct SimCommand {
+    enum class Kind { Replay, Play, Help };
+    Kind kind = Kind::Help;
+    std::optional<std::uint32_t> seed;
+    std::int64_t rounds = 0;
+    Strategy strategy = Strategy::Basic;
+    bool json = false;
+};
+
+struct ParsedArguments {
+    std::optional<SimCommand> command; // empty when the arguments are wrong
+    std::string error;                 // why, for standard error
+};
+
+// `arguments` leaves out the program name.
+ParsedArguments parseArguments(const std::vector<std::string>& arguments);
+
+std::string usageText();
+
+// A billion rounds keep the bank far inside its 32-bit range (it moves at most 20 a round and
+// drifts by a few hundredths of that), so every round's result is the bank's true change.
+inline constexpr std::int64_t maxRounds = 1'000'000'000;

@@ -1,0 +1,94 @@
+#include "tools/sim/sim_view.h"
+
+#include "game/actions.h"
+#include "game/bets.h"
+#include "game/deal.h"
+#include "game/table_view_state.h"
+
+namespace {
+constexpr std::array<std::string_view, buttonCount> buttonWords{
+    "deal", "hit", "stand", "betone", "double", "split", "betfive", "betten", "clear"};
+
+constexpr std::array<void (*)(TableView&), buttonCount> handlers{
+    onDeal, onHit, onStand, onBetOne, onDouble, onSplit, onBetFive, onBetTen, onClearBet};
+} // namespace
+
+void SimView::note(std::string_view call) {
+    if (recording) {
+        recorded.emplace_back(call);
+    }
+}
+
+void SimView::clearTable() {
+    note("clearTable");
+}
+void SimView::paintCounts() {
+    note("paintCounts");
+}
+void SimView::paintMoney() {
+    note("paintMoney");
+}
+void SimView::paintBet() {
+    note("paintBet");
+}
+void SimView::paintSplitLabel() {
+    note("splitLabel");
+}
+
+void SimView::paintNextCard(HandId hand) {
+    takeNextCard(hand);
+    if (recording) {
+        note("paintNextCard:" + std::to_string(hand));
+    }
+}
+
+void SimView::paintResults(ResultTarget target, int naturalCheck) {
+    if (recording) {
+        note("paintResults:" + std::to_string(target) + ":" + std::to_string(naturalCheck));
+    }
+}
+
+void SimView::enableButton(ControlId id, bool enable) {
+    enabled[id] = enable;
+    if (recording) {
+        note("enable:" + std::string(buttonWord(id)) + (enable ? ":1" : ":0"));
+    }
+}
+
+void SimView::invalidateRect(const Rect& rect) {
+    if (rect == tableRect) {
+        note("invalidate:table");
+    } else if (rect == moneyRect) {
+        note("invalidate:money");
+    } else if (rect == betRect) {
+        note("invalidate:bet");
+    } else if (recording) {
+        note("invalidate:" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
+             std::to_string(rect.right) + "," + std::to_string(rect.bottom));
+    }
+}
+
+void SimView::updateWindow() {
+    note("update");
+}
+
+std::string_view buttonWord(ControlId id) {
+    return buttonWords[id];
+}
+
+std::optional<ControlId> buttonFromWord(std::string_view word) {
+    for (std::int32_t id = 0; id < buttonCount; ++id) {
+        if (buttonWords[id] == word) {
+            return static_cast<ControlId>(id);
+        }
+    }
+    return std::nullopt;
+}
+
+bool pressButton(SimView& view, ControlId id) {
+    if (!view.isEnabled(id)) {
+        return false;
+    }
+    handlers[id](view);
+    return true;
+}

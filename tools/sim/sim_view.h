@@ -1,0 +1,48 @@
+#pragma once
+
+#include "game/table_view.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A table view that draws nothing. It keeps track of which buttons are enabled, as the window's
+// greyed buttons do, and when asked writes down each call as a word such as "paintNextCard:1",
+// "paintResults:3:0", "enable:double:1", "invalidate:table" or "update".
+class SimView : public TableView {
+  public:
+    explicit SimView(bool recordCalls = false) : recording(recordCalls) {}
+
+    void clearTable() override;
+    void paintCounts() override;
+    void paintMoney() override;
+    void paintBet() override;
+    void paintSplitLabel() override;
+    void paintNextCard(HandId hand) override;
+    void paintResults(ResultTarget target, int naturalCheck) override;
+    void enableButton(ControlId id, bool enable) override;
+    void invalidateRect(const Rect& rect) override;
+    void updateWindow() override;
+
+    bool isEnabled(ControlId id) const { return enabled[id]; }
+    const std::vector<std::string>& calls() const { return recorded; }
+    void forgetCalls() { recorded.clear(); }
+
+  private:
+    void note(std::string_view call);
+
+    bool recording;
+    std::vector<std::string> recorded;
+    // as the buttons are created: betting mode
+    std::array<bool, buttonCount> enabled{true, false, false, true, false, false, true, true, true};
+};
+
+// The word of each button on the replay's input and in its output, indexed by control id.
+std::string_view buttonWord(ControlId id);
+std::optional<ControlId> buttonFromWord(std::string_view word);
+
+// Presses a button as the player would: a greyed button sends nothing. Returns whether the
+// button was enabled and its handler ran.
+bool pressButton(SimView& view, ControlId id);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "cards/card.h"
+#include "cards/hand.h"
+#include "game/table_view.h"
+
+#include <optional>
+#include <string_view>
+
+// How the player decides. Basic: the best fixed decision by the hand against the dealer's up
+// card for this table (six decks, the dealer stands on soft 17, one split, double on any first
+// action also after a split). Stand: always stand. Dealer: hit while 16 or less, like the dealer.
+enum class Strategy { Basic, Stand, Dealer };
+
+std::optional<Strategy> strategyFromName(std::string_view name);
+std::string_view strategyName(Strategy strategy);
+
+// What the player can see and press at a decision.
+struct Decision {
+    const Hand& hand; // the hand being played
+    Card dealerUp;    // the dealer's second card, dealt face up
+    bool canDouble;   // the Double button is enabled
+    bool canSplit;    // the Split button is enabled
+};
+
+// Hit, Stand, Double or Split; Double and Split only when their buttons are enabled.
+ControlId chooseAction(Strategy strategy, const Decision& decision);
