@@ -6,7 +6,8 @@ class Surface;
 
 // Builds the 800 x 600 back buffer and the two sprite-sheet surfaces, draws the hand labels,
 // the "Money" label and its frame, then paints the count, money and bet panels from the table
-// state. Returns false when a sprite sheet cannot be loaded.
+// state. Returns false when a sprite sheet or the text font cannot be loaded. Needs the GUI
+// application object to exist, since the text font is registered with it.
 bool createTableSurface();
 // Releases the back buffer and the sheets; the window calls it when it is destroyed.
 void releaseTableSurface();

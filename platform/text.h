@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/surface.h"
+
+#include <cstdint>
+#include <string_view>
+
+// Text in the table's one font, black, with the pixels between the strokes left as they were.
+// The font is carried inside the program, so the letters look the same on every machine.
+
+// Registers the embedded font; needs the GUI application object. False when it cannot be loaded,
+// in which case drawText draws nothing rather than fall back to some other font.
+bool loadTextFont();
+
+inline constexpr std::int32_t textPixelSize = 11;
+
+// Draws exactly the characters of `text` with the top-left of their cell at `cellTopLeft`.
+void drawText(Surface& target, PixelPoint cellTopLeft, std::string_view text);
+
+// Horizontal advance of `text` in the table's font; 0 when the font is not loaded.
+std::int32_t textAdvance(std::string_view text);

@@ -1,0 +1,93 @@
+#include "render/placement.h"
+
+using TableLayout::Point;
+
+Point handOrigin(HandId hand) {
+    switch (hand) {
+    case PlayerHandId:
+        return TableLayout::playerOrigin;
+    case SplitHandId:
+        return TableLayout::splitOrigin;
+    default:
+        return TableLayout::dealerOrigin;
+    }
+}
+
+Point cardPosition(HandId hand, std::int32_t slot) {
+    const Point origin = handOrigin(hand);
+    return {origin.x + (slot - 1) * TableLayout::cardStep, origin.y};
+}
+
+Point cardCell(const NextCard& next) {
+    constexpr Point cardBack{0, 13 * TableLayout::cardHeight};
+    if (next.faceDown) {
+        return cardBack;
+    }
+    return {next.card.suit * TableLayout::cardWidth,
+            (next.card.rank - 1) * TableLayout::cardHeight};
+}
+
+std::int32_t badgeX(std::int32_t slot, std::int32_t originX, std::int32_t shift) {
+    constexpr std::int32_t width = TableLayout::cardWidth;
+    return static_cast<std::int32_t>(((slot - 4) * width * 0.5 + width) * 0.5 + originX - shift);
+}
+
+std::int32_t badgeY(std::int32_t originY) {
+    return static_cast<std::int32_t>(TableLayout::cardHeight * 0.38 + originY);
+}
+
+std::int32_t badgeWidth(BadgeKind kind) {
+    switch (kind) {
+    case BadgeBust:
+        return TableLayout::bustBadgeWidth;
+    case BadgeWin:
+        return TableLayout::winBadgeWidth;
+    case BadgeLose:
+        return TableLayout::loseBadgeWidth;
+    case BadgeNatural:
+        return TableLayout::naturalBadgeWidth;
+    case BadgePush:
+        break;
+    }
+    return TableLayout::pushBadgeWidth;
+}
+
+Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind) {
+    const Point origin = handOrigin(hand);
+    const std::int32_t y = badgeY(origin.y);
+    if (kind != BadgeNatural || hand == SplitHandId) {
+        return {badgeX(slot, origin.x, 0), y};
+    }
+    if (hand == PlayerHandId) {
+        return {badgeX(slot, origin.x, TableLayout::naturalBadgeShift), y};
+    }
+    return {origin.x, y};
+}
+
+std::optional<BadgeKind> dealerBadge(std::int32_t dealerTotal, bool naturalCheck) {
+    if (dealerTotal > 21) {
+        return BadgeBust;
+    }
+    if (dealerTotal == 21 && naturalCheck) {
+        return BadgeNatural;
+    }
+    return std::nullopt;
+}
+
+BadgeKind handBadge(std::int32_t total, std::int32_t dealerTotal, bool dealerBusted,
+                    bool naturalCheck) {
+    if (total > 21) {
+        return BadgeBust;
+    }
+    if (total == 21 && naturalCheck) {
+        return BadgeNatural;
+    }
+    if (dealerBusted || total > dealerTotal) {
+        return BadgeWin;
+    }
+    return total < dealerTotal ? BadgeLose : BadgePush;
+}
+
+std::string figureText(std::int32_t value) {
+    return std::to_string(value);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "game/table_view.h"
+#include "game/table_view_state.h"
+#include "render/layout.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Where cards and badges go and which badge a hand earns: plain rules, no drawing.
+
+// The row of a badge in the result sheet.
+enum BadgeKind : std::int32_t {
+    BadgeBust = 0,
+    BadgeWin = 1,
+    BadgeLose = 2,
+    BadgeNatural = 3,
+    BadgePush = 4,
+};
+
+TableLayout::Point handOrigin(HandId hand); // 0 player, 2 split, any other value the dealer
+
+// Top-left in the back buffer of the card at a 1-based slot: each card covers all but the left
+// cardStep columns of the card before it.
+TableLayout::Point cardPosition(HandId hand, std::int32_t slot);
+
+// Top-left in the card sheet of a card's cell, or of the card back for the hole card.
+TableLayout::Point cardCell(const NextCard& next);
+
+// trunc(((slot - 4) * cardWidth * 0.5 + cardWidth) * 0.5 + originX - shift): a quarter of a card
+// further right with each card of the hand.
+std::int32_t badgeX(std::int32_t slot, std::int32_t originX, std::int32_t shift);
+std::int32_t badgeY(std::int32_t originY); // trunc(cardHeight * 0.38 + originY)
+std::int32_t badgeWidth(BadgeKind kind);
+
+// The badge's top-left for a hand whose next card would go to `slot`. The dealer's natural badge
+// sits at the hand's origin; the player's natural badge moves left by naturalBadgeShift; the
+// split hand's badges never move.
+TableLayout::Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind);
+
+// The dealer's badge: bust over 21, natural for a 21 settled right after the deal, else none.
+std::optional<BadgeKind> dealerBadge(std::int32_t dealerTotal, bool naturalCheck);
+// The badge of one of the player's hands, by the first rule that holds: bust, natural, win,
+// lose, push.
+BadgeKind handBadge(std::int32_t total, std::int32_t dealerTotal, bool dealerBusted,
+                    bool naturalCheck);
+
+// A figure as the panels show it: decimal, "-" for a negative value, no padding.
+std::string figureText(std::int32_t value);

@@ -1,0 +1,51 @@
+#include "game/table_state.h"
+#include "game/table_view_state.h"
+#include "platform/drawing.h"
+#include "render/layout.h"
+#include "render/placement.h"
+#include "render/surfaces.h"
+#include "render/table_surface.h"
+
+namespace {
+void copyFromSheet(const Surface* sheet, TableLayout::Point from, std::int32_t width,
+                   std::int32_t height, TableLayout::Point to) {
+    Surface* back = backBufferSurface();
+    if (!back || !sheet) {
+        return;
+    }
+    copyBlock(*back, {to.x, to.y}, *sheet, {from.x, from.y, from.x + width, from.y + height});
+}
+
+void drawBadge(BadgeKind kind, TableLayout::Point at) {
+    copyFromSheet(resultSheet(), {0, kind * TableLayout::badgeHeight}, badgeWidth(kind),
+                  TableLayout::badgeHeight, at);
+}
+
+void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, bool naturalCheck) {
+    const BadgeKind kind =
+        handBadge(handTotal(handFor(hand)), dealerTotal, dealerBusted, naturalCheck);
+    drawBadge(kind, badgePosition(hand, slotOf(hand), kind));
+}
+} // namespace
+
+void TablePainter::paintNextCard(HandId hand) {
+    const NextCard next = takeNextCard(hand); // advances the slot even when nothing is drawn
+    copyFromSheet(cardSheet(), cardCell(next), TableLayout::cardWidth, TableLayout::cardHeight,
+                  cardPosition(hand, next.slot));
+}
+
+void TablePainter::paintResults(ResultTarget target, int naturalCheck) {
+    const bool natural = naturalCheck != 0;
+    const std::int32_t dealerTotal = handTotal(table.dealerHand);
+    const std::optional<BadgeKind> dealer = dealerBadge(dealerTotal, natural);
+    if (dealer) {
+        drawBadge(*dealer, badgePosition(DealerHandId, table.dealerSlot, *dealer));
+    }
+    const bool dealerBusted = dealer == BadgeBust;
+    if (target == ResultBoth || target == ResultPlayer) {
+        drawHandBadge(PlayerHandId, dealerTotal, dealerBusted, natural);
+    }
+    if (target != ResultPlayer) {
+        drawHandBadge(SplitHandId, dealerTotal, dealerBusted, natural);
+    }
+}

@@ -1,0 +1,102 @@
+#include "game/table_state.h"
+#include "platform/text.h"
+#include "table_picture.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <limits>
+#include <tuple>
+
+namespace {
+const std::vector<TextItem> handLabels{{{10, 5}, "Dealers Hand"}, {{10, 145}, "Players Hand"}};
+QImage moneyFigure(std::string_view figure) {
+    return textPatch({40, 25}, {{{3, 4}, figure}});
+}
+} // namespace
+
+TEST_F(TablePicture, StartsWithEmptyHandsTheBankAndTheStake) {
+    EXPECT_TRUE(holds(back(), {0, 0}, textPatch({600, 275}, handLabels)));
+    EXPECT_TRUE(holds(back(), {0, 275}, countPanel("0", "0")));
+    EXPECT_TRUE(holds(back(), {505, 360}, moneyFigure("1000")));
+    EXPECT_TRUE(
+        holds(back(), {325, 340}, textPatch({125, 15}, {{{0, 0}, "Current Bet"}, {{85, 0}, "5"}})));
+    EXPECT_TRUE(holds(back(), {600, 0}, textPatch({200, 340}, {})));
+}
+
+TEST_F(TablePicture, BankFiguresKeepTheirSignAndAllTheirDigits) {
+    table.bank = -15;
+    view.paintMoney();
+    const QImage money = back().copy(505, 360, 40, 25);
+    EXPECT_EQ(money, moneyFigure("-15"));
+    EXPECT_FALSE(inkBox(money.copy(3, 0, textAdvance("-"), 25)).isEmpty()); // the sign's ink
+
+    table.bank = std::numeric_limits<std::int32_t>::min(); // longer than its field: drawn whole
+    view.paintMoney();
+    const QSize rest(800 - 505, 25);
+    EXPECT_EQ(inkBox(back().copy(QRect({505, 360}, rest))),
+              inkBox(textPatch(rest, {{{3, 4}, "-2147483648"}})));
+}
+
+// Labels end before their figures, and the widest figures stay inside the panels their painters
+// clear, so a repaint leaves nothing behind.
+TEST(TableText, FitsItsPanels) {
+    ASSERT_TRUE(loadTextFont());
+    const std::tuple<std::string_view, QPoint, QRect> rows[] = {
+        {"Dealers Count", {10, 275}, QRect(QPoint(0, 275), QPoint(119, 294))},
+        {"Players Count", {10, 295}, QRect(QPoint(0, 295), QPoint(119, 314))},
+        {"Split Count", {10, 315}, QRect(QPoint(0, 315), QPoint(119, 339))},
+        {"-99", {120, 315}, QRect(QPoint(120, 315), QPoint(149, 339))},
+        {"Current Bet", {325, 340}, QRect(QPoint(325, 340), QPoint(409, 354))},
+        {"99999", {410, 340}, QRect(QPoint(410, 340), QPoint(449, 354))},
+        {"-9999", {508, 364}, QRect(QPoint(505, 360), QPoint(544, 384))},
+        {"88888", {508, 364}, QRect(QPoint(505, 360), QPoint(544, 384))},
+        {"Money", {500, 340}, QRect(QPoint(497, 335), QPoint(546, 359))}, // in the frame's gap
+        {"Players Hand", {10, 145}, QRect(QPoint(0, 140), QPoint(599, 169))},
+        {"Split Hand", {300, 155}, QRect(QPoint(300, 140), QPoint(599, 169))},
+    };
+    for (const auto& [text, at, allowed] : rows) {
+        const QRect ink = inkBox(textPatch({800, 600}, {{at, text}}));
+        SCOPED_TRACE(testing::Message() << text << " ink x " << ink.left() << ".." << ink.right()
+                                        << " y " << ink.top() << ".." << ink.bottom());
+        EXPECT_FALSE(ink.isEmpty());
+        EXPECT_TRUE(allowed.contains(ink));
+    }
+}
+
+TEST_F(TablePicture, ClearTableTouchesOnlyTheCardArea) {
+    play("10C 9D KH 7S 5C", "T5DH"); // bet 20, the player busts: bank, bet and cards all changed
+    QImage before = back().copy();
+    view.clearTable();
+    QImage after = back().copy();
+    EXPECT_TRUE(holds(after, {0, 0}, textPatch({600, 340}, handLabels)));
+    for (QImage* picture : {&before, &after}) {
+        QPainter(picture).fillRect(0, 0, 600, 340, Qt::magenta);
+    }
+    EXPECT_EQ(after, before);
+    EXPECT_NE(before.copy(505, 360, 40, 25), moneyFigure("1000"));
+}
+
+// The frame's white pixels: 2-pixel strokes centred on the polyline, flat at the two open ends,
+// mitred at the corners. The top edge stops short of the label from x 495 to x 548 and the
+// left edge rises one pixel above it.
+TEST_F(TablePicture, MoneyBoxFrameIsOpenAroundTheLabel) {
+    const QRect strokes[] = {
+        QRect(QPoint(548, 348), QPoint(555, 349)), // top edge, right of the label
+        QRect(QPoint(554, 348), QPoint(555, 395)), // right edge
+        QRect(QPoint(489, 394), QPoint(555, 395)), // bottom edge
+        QRect(QPoint(489, 347), QPoint(490, 395)), // left edge, up to the corner at y 348
+        // the last stroke, from the corner down to (495, 349)
+        QRect(QPoint(491, 347), QPoint(492, 347)),
+        QRect(QPoint(491, 348), QPoint(494, 348)),
+        QRect(QPoint(492, 349), QPoint(494, 349)),
+    };
+    for (int y = 330; y < 410; ++y) {
+        for (int x = 470; x < 580; ++x) {
+            const bool frame =
+                std::any_of(std::begin(strokes), std::end(strokes),
+                            [&](const QRect& stroke) { return stroke.contains(x, y); });
+            EXPECT_EQ(back().pixel(x, y) == qRgb(255, 255, 255), frame) << x << "," << y;
+        }
+    }
+}
