@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+class MainWindow;
+
+// Menu command ids; the buttons send their control ids (0 to 8).
+enum MenuCommand : std::int32_t { ID_HELP_ABOUT = 40002, ID_FILE_EXIT = 40006 };
+
+// Every command of the window, from a button or the menu, goes through here to its handler.
+void routeCommand(MainWindow& window, std::int32_t command);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "game/table_view.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QPushButton;
+class QWidget;
+
+// One push button below the table, in client coordinates of the table area.
+struct ButtonPlace {
+    ControlId id;
+    const char* caption;
+    std::int32_t x;
+    std::int32_t y;
+    std::int32_t width;
+    std::int32_t height;
+};
+
+// The nine buttons in the order they are created.
+extern const std::array<ButtonPlace, buttonCount> buttonPlaces;
+
+// Indexed by control id.
+using Buttons = std::array<QPushButton*, buttonCount>;
+
+// Creates the nine buttons on the table area, each sending its control id to `command` when
+// clicked, and disables Hit, Stand, Double and Split: the game starts between rounds.
+Buttons createControls(QWidget& table, const std::function<void(std::int32_t)>& command);

@@ -1,0 +1,73 @@
+#include "app/main_window.h"
+
+#include "app/command_router.h"
+#include "app/table_widget.h"
+#include "app/window_placement.h"
+#include "game/table_state.h"
+
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
+
+MainWindow::MainWindow()
+    : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(*table_, buttons_) {
+    setWindowTitle(QStringLiteral("Quorvel"));
+    buildMenu();
+    setCentralWidget(client_);
+    // The frame is not known before the window is shown: start with the whole 600 x 460 inside
+    // it and take the frame off once the window system reports it.
+    resize(clientSizeFor(QMargins(), menuBar()->sizeHint().height()));
+    move(windowOrigin(QGuiApplication::primaryScreen()->geometry().width()));
+}
+
+MainWindow::~MainWindow() {
+    if (surfaceMade_) {
+        releaseTableSurface();
+    }
+}
+
+bool MainWindow::create() {
+    tableInit();
+    surfaceMade_ = true;
+    if (!createTableSurface()) {
+        return false;
+    }
+    buttons_ =
+        createControls(*table_, [this](std::int32_t command) { routeCommand(*this, command); });
+    return true;
+}
+
+void MainWindow::buildMenu() {
+    // Plain texts: no mnemonics, no shortcuts.
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    connect(file->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
+            [this] { routeCommand(*this, ID_FILE_EXIT); });
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    connect(help->addAction(QStringLiteral("About")), &QAction::triggered, this,
+            [this] { routeCommand(*this, ID_HELP_ABOUT); });
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (!fittedToFrame_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                            event->type() == QEvent::Show)) {
+        fitToFrame();
+    }
+    return handled;
+}
+
+// Once, when a window manager has put its frame around the window: the outer size becomes
+// 600 x 460, as far as the table's layout stays in view.
+void MainWindow::fitToFrame() {
+    const QWindow* window = windowHandle();
+    if (!window || !isVisible()) {
+        return;
+    }
+    const QMargins frame = window->frameMargins();
+    if (frame.isNull()) {
+        return;
+    }
+    fittedToFrame_ = true;
+    resize(clientSizeFor(frame, menuBar()->height()));
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QWidget>
+
+// The table picture, as large as the back buffer, at the top-left of the area below the menu
+// bar; where that area is smaller it is cut off, where it is larger nothing more is drawn.
+// Painting it only copies the back buffer; it never draws the table and never erases.
+class TableWidget : public QWidget {
+  public:
+    explicit TableWidget(QWidget* parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QSize>
+
+// Where the main window's frame opens: at (20, 0) on a screen exactly 640 pixels wide, at
+// (100, 80) on any other.
+QPoint windowOrigin(int screenWidth);
+
+// The size of the window inside its frame (menu bar and table area) that makes the outer size
+// 600 x 460 for the given frame. A frame too thick for that keeps the table area large enough
+// for every button and the Money box, and the window comes out larger instead.
+QSize clientSizeFor(const QMargins& frame, int menuBarHeight);
+
+// The part of the table that must be in view: the Money box frame ends at x 557 and the
+// lowest bet buttons at y 406.
+inline constexpr QSize tableExtent{558, 406};

@@ -1,0 +1,22 @@
+#include "app/window_view.h"
+
+#include <QPushButton>
+
+WindowView::WindowView(QWidget& table, const Buttons& buttons) : table_(table), buttons_(buttons) {}
+
+void WindowView::enableButton(ControlId id, bool enabled) {
+    buttons_[id]->setEnabled(enabled);
+}
+
+void WindowView::invalidateRect(const Rect& rect) {
+    invalid_ += QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+void WindowView::updateWindow() {
+    if (invalid_.isEmpty()) {
+        return;
+    }
+    const QRegion region = invalid_;
+    invalid_ = QRegion();
+    table_.repaint(region);
+}

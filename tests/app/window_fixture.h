@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/main_window.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+// A freshly started game window, shown on Qt's offscreen screen.
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void click(ControlId id);
+    std::string enabledWords() const; // in control-id order, e.g. "deal betone betfive ..."
+    // What the window has put on the screen, from the top-left of the table area.
+    QImage screenTable() const;
+    // Pixels of the visible table area, outside the buttons, that differ from the back buffer.
+    int pixelsUnlikeBackBuffer() const;
+
+    std::unique_ptr<MainWindow> window;
+};

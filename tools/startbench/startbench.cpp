@@ -1,0 +1,65 @@
+// Prints how the game starts against a bare Qt window of the same shape, both under one private
+// X server, and how long each command takes with its repaint:
+//   startbench [runs]
+#include "tools/startbench/timing.h"
+#include "tools/startbench/x_server.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+void printStart(const char* name, const std::vector<StartSample>& samples) {
+    std::vector<double> ms;
+    std::vector<long> kb;
+    for (const StartSample& sample : samples) {
+        ms.push_back(sample.firstFrameMs);
+        kb.push_back(sample.residentKb);
+    }
+    std::printf("  %-8s first frame %7.1f ms   resident %7ld kB\n", name, median(ms), median(kb));
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
+    {
+        XServer server(1024, 768);
+        if (!server.running()) {
+            std::fprintf(stderr, "Xvfb could not be started\n");
+            return 1;
+        }
+        const char* display = server.display().c_str();
+        std::vector<StartSample> game;
+        std::vector<StartSample> bare;
+        startOnce(QUORVEL_PROGRAM, display); // warm the file cache for both
+        startOnce(BARE_WINDOW_PROGRAM, display);
+        for (int run = 0; run < runs; ++run) {
+            game.push_back(startOnce(QUORVEL_PROGRAM, display));
+            bare.push_back(startOnce(BARE_WINDOW_PROGRAM, display));
+        }
+        std::printf("Start-up under Xvfb %s, median of %d runs each, side by side:\n", display,
+                    runs);
+        printStart("quorvel", game);
+        printStart("bare", bare);
+        std::vector<double> gameMs, bareMs;
+        std::vector<long> gameKb, bareKb;
+        for (int run = 0; run < runs; ++run) {
+            gameMs.push_back(game[run].firstFrameMs);
+            bareMs.push_back(bare[run].firstFrameMs);
+            gameKb.push_back(game[run].residentKb);
+            bareKb.push_back(bare[run].residentKb);
+        }
+        std::printf("  ratio    first frame %7.2fx     resident %7.2fx\n",
+                    median(gameMs) / median(bareMs),
+                    static_cast<double>(median(gameKb)) / static_cast<double>(median(bareKb)));
+        const int idleSeconds = 3;
+        std::printf("Idle CPU of quorvel over %d s after start: %.1f ms\n", idleSeconds,
+                    idleCpuMs(QUORVEL_PROGRAM, display, idleSeconds));
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    int argumentCount = 1;
+    QApplication application(argumentCount, argv);
+    printCommandTimings(200);
+    return 0;
+}

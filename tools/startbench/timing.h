@@ -1,0 +1,25 @@
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+template <typename T> T median(std::vector<T> values) {
+    if (values.empty()) {
+        return T{};
+    }
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// One start of a program under an X server: the time to its window's first frame (the table
+// green showing on the screen) and its resident memory once started. Negative on failure.
+struct StartSample {
+    double firstFrameMs = -1;
+    long residentKb = -1;
+};
+StartSample startOnce(const char* program, const char* display);
+// CPU time the game uses over `seconds` of sitting idle after its first frame.
+double idleCpuMs(const char* program, const char* display, int seconds);
+
+// The command handlers, each with its synchronous repaint, under Qt's offscreen platform.
+void printCommandTimings(int samples);
