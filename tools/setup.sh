@@ -2,7 +2,7 @@
 # Installs what building, running and testing need, by Debian package name, when missing.
 set -eu
 packages="g++ cmake make libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins
-  fonts-dejavu-core xvfb xdotool x11-apps"
+  fonts-dejavu-core xvfb xdotool x11-utils"
 missing=""
 for package in $packages; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
