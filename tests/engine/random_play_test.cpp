@@ -43,21 +43,21 @@ std::int64_t expectedChange(bool endedAtDeal) {
 
 void checkInvariants(const RecordingView& view, std::int32_t dealtSinceFill) {
     const bool betting = table.bettingMode;
-    const auto& on = view.enabled;
-    ASSERT_EQ(on[IDC_DEAL], betting);
+    auto on = [&view](ControlId id) { return view.isEnabled(id); };
+    ASSERT_EQ(on(IDC_DEAL), betting);
     for (ControlId bet : {IDC_BETONE, IDC_BETFIVE, IDC_BETTEN, IDC_CLEAR}) {
-        ASSERT_EQ(on[bet], betting);
+        ASSERT_EQ(on(bet), betting);
     }
-    ASSERT_EQ(on[IDC_HIT], !betting);
-    ASSERT_EQ(on[IDC_STAND], !betting);
+    ASSERT_EQ(on(IDC_HIT), !betting);
+    ASSERT_EQ(on(IDC_STAND), !betting);
     if (betting) {
-        ASSERT_FALSE(on[IDC_DOUBLE]);
-        ASSERT_FALSE(on[IDC_SPLIT]);
+        ASSERT_FALSE(on(IDC_DOUBLE));
+        ASSERT_FALSE(on(IDC_SPLIT));
     }
-    if (on[IDC_DOUBLE]) {
+    if (on(IDC_DOUBLE)) {
         ASSERT_EQ(cardsIn(handFor(table.activeHand)), 2) << "double only as a first action";
     }
-    if (on[IDC_SPLIT]) {
+    if (on(IDC_SPLIT)) {
         ASSERT_FALSE(table.splitActive);
         ASSERT_EQ(cardsIn(table.playerHand), 2);
         ASSERT_EQ(handCardAt(table.playerHand, 1).rank, handCardAt(table.playerHand, 2).rank);
@@ -105,10 +105,10 @@ TEST(RandomPlay, EveryRoundKeepsTheRulesAndSettlesOnce) {
             while (!table.bettingMode) {
                 ASSERT_EQ(table.bank, bankBefore) << "money moves only when the round ends";
                 std::vector<std::string> choices = {"hit", "stand"};
-                if (view.enabled[IDC_DOUBLE]) {
+                if (view.isEnabled(IDC_DOUBLE)) {
                     choices.push_back("double");
                 }
-                if (view.enabled[IDC_SPLIT]) {
+                if (view.isEnabled(IDC_SPLIT)) {
                     choices.push_back("split");
                 }
                 const std::int32_t before = cardsIn(table.playerHand) + cardsIn(table.dealerHand) +

@@ -375,7 +375,7 @@ TEST_F(RoundTest, BetButtons) {
     for (const auto& [word, bet] : steps) {
         press(view, word);
         EXPECT_EQ(table.bet, bet) << word;
-        EXPECT_EQ(view.calls, (std::vector<std::string>{"paintBet", "invalidate:bet", "update"}));
+        EXPECT_EQ(view.calls(), (std::vector<std::string>{"paintBet", "invalidate:bet", "update"}));
     }
     EXPECT_EQ(table.bank, 1000);
 }

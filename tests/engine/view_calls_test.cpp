@@ -39,7 +39,7 @@ class ViewCalls : public ::testing::Test {
 TEST_F(ViewCalls, Deal) {
     deal({"10S", "9C", "6H", "7D"});
     EXPECT_EQ(
-        view.calls,
+        view.calls(),
         concat({fourCards, toPlay, {"enable:double:1", "paintCounts", "paintMoney"}, refresh}));
     EXPECT_EQ(table.playerSlot, 3);
     EXPECT_EQ(table.dealerSlot, 3);
@@ -50,46 +50,46 @@ TEST_F(ViewCalls, Deal) {
 
 TEST_F(ViewCalls, DealAPairOffersTheSplitBeforeClearing) {
     deal({"KS", "9C", "KH", "7D"});
-    EXPECT_EQ(view.calls.front(), "enable:split:1");
-    EXPECT_EQ(view.calls[1], "clearTable");
+    EXPECT_EQ(view.calls().front(), "enable:split:1");
+    EXPECT_EQ(view.calls()[1], "clearTable");
 }
 
 TEST_F(ViewCalls, Natural) {
     deal({"AS", "9C", "KH", "7D"});
-    EXPECT_EQ(view.calls, concat({fourCards,
-                                  toPlay,
-                                  {"enable:double:1"},
-                                  reveal,
-                                  {"paintResults:0:1"},
-                                  toBetting,
-                                  firstActionsOff,
-                                  {"paintCounts", "paintMoney"},
-                                  refresh}));
+    EXPECT_EQ(view.calls(), concat({fourCards,
+                                    toPlay,
+                                    {"enable:double:1"},
+                                    reveal,
+                                    {"paintResults:0:1"},
+                                    toBetting,
+                                    firstActionsOff,
+                                    {"paintCounts", "paintMoney"},
+                                    refresh}));
     EXPECT_TRUE(table.dealerRevealed);
 }
 
 TEST_F(ViewCalls, HitToABust) {
     deal({"10S", "10C", "6H", "7D", "KS"});
     press(view, "hit");
-    EXPECT_EQ(view.calls, concat({firstActionsOff,
-                                  {"paintNextCard:0"},
-                                  toBetting,
-                                  reveal,
-                                  {"paintResults:0:0", "paintMoney", "paintCounts"},
-                                  refresh}));
+    EXPECT_EQ(view.calls(), concat({firstActionsOff,
+                                    {"paintNextCard:0"},
+                                    toBetting,
+                                    reveal,
+                                    {"paintResults:0:0", "paintMoney", "paintCounts"},
+                                    refresh}));
 }
 
 TEST_F(ViewCalls, StandWithDealerDraws) {
     deal({"10S", "10C", "9H", "3D", "2S", "3C"});
     press(view, "stand");
     const Calls draw = {"paintNextCard:1", "paintCounts", "invalidate:table", "update"};
-    EXPECT_EQ(view.calls, concat({firstActionsOff,
-                                  reveal,
-                                  draw,
-                                  draw,
-                                  toBetting,
-                                  {"paintMoney", "paintCounts", "paintResults:0:0"},
-                                  refresh}));
+    EXPECT_EQ(view.calls(), concat({firstActionsOff,
+                                    reveal,
+                                    draw,
+                                    draw,
+                                    toBetting,
+                                    {"paintMoney", "paintCounts", "paintResults:0:0"},
+                                    refresh}));
     EXPECT_EQ(table.dealerHand.total, 18);
     EXPECT_EQ(table.bank, 1005);
 }
@@ -102,13 +102,13 @@ TEST_F(ViewCalls, DoubleRunsTheDealersTurnInside) {
                                 toBetting,
                                 {"paintMoney", "paintCounts", "paintResults:0:0"},
                                 refresh});
-    EXPECT_EQ(view.calls, concat({firstActionsOff, {"paintNextCard:0"}, stand, refresh}));
+    EXPECT_EQ(view.calls(), concat({firstActionsOff, {"paintNextCard:0"}, stand, refresh}));
 }
 
 TEST_F(ViewCalls, Split) {
     deal({"8S", "10C", "8H", "7D", "3S", "2H"});
     press(view, "split");
-    EXPECT_EQ(view.calls,
+    EXPECT_EQ(view.calls(),
               (Calls{"splitLabel", "paintNextCard:0", "paintNextCard:2", "paintNextCard:2",
                      "paintCounts", "enable:split:0", "invalidate:table", "update"}));
     EXPECT_EQ(table.playerSlot, 3);
@@ -118,7 +118,7 @@ TEST_F(ViewCalls, Split) {
 TEST_F(ViewCalls, FirstHandBustShowsItsBadgeAtOnce) {
     deal({"8S", "10C", "8H", "7D", "10S", "2H", "KS"});
     pressAll(view, {"split", "hit"});
-    EXPECT_EQ(view.calls,
+    EXPECT_EQ(view.calls(),
               concat({firstActionsOff,
                       {"paintNextCard:0", "paintResults:0:0", "enable:double:1", "paintCounts"},
                       refresh}));
