@@ -31,13 +31,7 @@ void WindowTest::click(ControlId id) {
 }
 
 std::string WindowTest::enabledWords() const {
-    std::string words;
-    for (std::int32_t id = 0; id < buttonCount; ++id) {
-        if (window->button(ControlId(id)).isEnabled()) {
-            words += (words.empty() ? "" : " ") + std::string(buttonWord(ControlId(id)));
-        }
-    }
-    return words;
+    return buttonWordsWhere([this](ControlId id) { return window->button(id).isEnabled(); });
 }
 
 QImage WindowTest::screenTable() const {

@@ -53,11 +53,7 @@ std::string trimmed(const std::string& line) {
 }
 
 std::string buttonList() {
-    std::string list;
-    for (std::int32_t id = 0; id < buttonCount; ++id) {
-        list += (id ? " " : "") + std::string(buttonWord(static_cast<ControlId>(id)));
-    }
-    return list;
+    return buttonWordsWhere([](ControlId) { return true; });
 }
 } // namespace
 

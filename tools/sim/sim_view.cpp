@@ -85,6 +85,16 @@ std::optional<ControlId> buttonFromWord(std::string_view word) {
     return std::nullopt;
 }
 
+std::string buttonWordsWhere(const std::function<bool(ControlId)>& chosen) {
+    std::string words;
+    for (std::int32_t id = 0; id < buttonCount; ++id) {
+        if (chosen(ControlId(id))) {
+            words += (words.empty() ? "" : " ") + std::string(buttonWords[id]);
+        }
+    }
+    return words;
+}
+
 bool pressButton(SimView& view, ControlId id) {
     if (!view.isEnabled(id)) {
         return false;

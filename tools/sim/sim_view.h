@@ -3,6 +3,7 @@
 #include "game/table_view.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,6 +43,8 @@ class SimView : public TableView {
 // The word of each button on the replay's input and in its output, indexed by control id.
 std::string_view buttonWord(ControlId id);
 std::optional<ControlId> buttonFromWord(std::string_view word);
+// The words of the buttons for which `chosen` holds, in control-id order, separated by spaces.
+std::string buttonWordsWhere(const std::function<bool(ControlId)>& chosen);
 
 // Presses a button as the player would: a greyed button sends nothing. Returns whether the
 // button was enabled and its handler ran.
