@@ -1,12 +1,18 @@
 #include "app/command_router.h"
 
 #include "app/about_box.h"
+#include "app/failure_report.h"
 #include "app/main_window.h"
 #include "game/actions.h"
 #include "game/bets.h"
 #include "game/deal.h"
 
-void routeCommand(MainWindow& window, std::int32_t command) {
+#include <QCoreApplication>
+
+#include <new>
+
+namespace {
+void runCommand(MainWindow& window, std::int32_t command) {
     TableView& view = window.view();
     switch (command) {
     case IDC_DEAL:
@@ -44,5 +50,19 @@ void routeCommand(MainWindow& window, std::int32_t command) {
         break;
     default:
         break;
+    }
+}
+} // namespace
+
+void routeCommand(MainWindow& window, std::int32_t command) {
+    try {
+        runCommand(window, command);
+    } catch (const std::bad_alloc&) {
+        // A card or a picture could not be made in the middle of a round, which cannot then be
+        // finished: no further command is taken, and the program ends with a failure once the
+        // player has read why. Leaving the event loop frees everything on the way out.
+        window.setEnabled(false);
+        reportFailure(&window, outOfMemoryText);
+        QCoreApplication::exit(1);
     }
 }

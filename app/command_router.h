@@ -8,4 +8,5 @@ class MainWindow;
 enum MenuCommand : std::int32_t { ID_HELP_ABOUT = 40002, ID_FILE_EXIT = 40006 };
 
 // Every command of the window, from a button or the menu, goes through here to its handler.
+// A command that runs out of memory ends the program with a message and exit code 1.
 void routeCommand(MainWindow& window, std::int32_t command);

@@ -35,14 +35,22 @@ const std::array<ButtonPlace, buttonCount> buttonPlaces{
 
 Buttons createControls(QWidget& table, const std::function<void(std::int32_t)>& command) {
     Buttons buttons{};
-    for (const ButtonPlace& place : buttonPlaces) {
-        auto* button = new QPushButton(QString::fromLatin1(place.caption), &table);
-        button->setGeometry(place.x, place.y, place.width, place.height);
-        button->setFocusPolicy(Qt::NoFocus); // no tab stops
-        button->setAutoDefault(false);
-        QObject::connect(button, &QPushButton::clicked, button,
-                         [command, id = place.id] { command(id); });
-        buttons[place.id] = button;
+    try {
+        for (const ButtonPlace& place : buttonPlaces) {
+            auto* button = new QPushButton(QString::fromLatin1(place.caption), &table);
+            buttons[place.id] = button;
+            button->setGeometry(place.x, place.y, place.width, place.height);
+            button->setFocusPolicy(Qt::NoFocus); // no tab stops
+            button->setAutoDefault(false);
+            QObject::connect(button, &QPushButton::clicked, button,
+                             [command, id = place.id] { command(id); });
+        }
+    } catch (...) {
+        // no half set of buttons is left on the table
+        for (QPushButton* button : buttons) {
+            delete button;
+        }
+        throw;
     }
     for (const ControlId id : {IDC_HIT, IDC_STAND, IDC_DOUBLE, IDC_SPLIT}) {
         buttons[id]->setEnabled(false);

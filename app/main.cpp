@@ -1,12 +1,14 @@
 #include "app/display_check.h"
+#include "app/failure_report.h"
 #include "app/main_window.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <cstdio>
+#include <new>
 
-int main(int, char** argv) {
+namespace {
+int runGame(char** argv) {
     // Qt gives up with an abort when it cannot open the display: look first.
     if (!displayReachable()) {
         std::fprintf(stderr, "%s\n", startupFailureText);
@@ -17,11 +19,20 @@ int main(int, char** argv) {
     QApplication application(argumentCount, argv);
     MainWindow window;
     if (!window.create()) {
-        std::fprintf(stderr, "%s\n", startupFailureText);
-        QMessageBox::critical(nullptr, QStringLiteral("Quorvel"),
-                              QString::fromLatin1(startupFailureText));
+        // nothing of the window has been shown
+        reportFailure(nullptr, startupFailureMessage(window.failure()));
         return 1;
     }
     window.show();
     return QApplication::exec();
+}
+} // namespace
+
+int main(int, char** argv) {
+    try {
+        return runGame(argv);
+    } catch (const std::bad_alloc&) {
+        std::fputs("Quorvel cannot start: not enough memory.\n", stderr);
+        return 1;
+    }
 }

@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <new>
+
 MainWindow::MainWindow()
     : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(*table_, buttons_) {
     setWindowTitle(QStringLiteral("Quorvel"));
@@ -28,13 +30,22 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::create() {
-    tableInit();
-    surfaceMade_ = true;
-    if (!createTableSurface()) {
+    const char* step = "the card shoe";
+    try {
+        tableInit();
+        step = "the table picture";
+        surfaceMade_ = true;
+        if (!createTableSurface()) {
+            failure_ = "cannot load " + tableSurfaceFailure();
+            return false;
+        }
+        step = "the buttons";
+        buttons_ =
+            createControls(*table_, [this](std::int32_t command) { routeCommand(*this, command); });
+    } catch (const std::bad_alloc&) {
+        failure_ = std::string("not enough memory for ") + step;
         return false;
     }
-    buttons_ =
-        createControls(*table_, [this](std::int32_t command) { routeCommand(*this, command); });
     return true;
 }
 

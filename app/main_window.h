@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <string>
+
 class TableWidget;
 
 // The one main window: caption, menu bar and the table area with its buttons.
@@ -14,8 +16,10 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override; // releases the drawing surfaces
 
     // The creation steps, in this order: the game state, the table picture, the buttons.
-    // False when the table picture cannot be made; the window is then unusable.
+    // False when a step fails: a resource cannot be loaded or memory runs out. The window is
+    // then unusable and must not be shown; failure() tells what went wrong.
     bool create();
+    const std::string& failure() const { return failure_; }
 
     TableView& view() { return view_; }
     TableWidget& table() { return *table_; }
@@ -28,10 +32,13 @@ class MainWindow : public QMainWindow {
     void buildMenu();
     void fitToFrame();
 
+    // First, so that they hold their values before the child widgets below are made: making a
+    // child already sends the window events, which read them.
+    bool surfaceMade_ = false;
+    bool fittedToFrame_ = false;
     QWidget* client_; // the area below the menu bar
     TableWidget* table_;
     Buttons buttons_{};
     WindowView view_;
-    bool surfaceMade_ = false;
-    bool fittedToFrame_ = false;
+    std::string failure_;
 };

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -17,6 +18,7 @@ struct TableSurfaces {
     std::unique_ptr<Surface> backBuffer;
     std::unique_ptr<Surface> cardSheet;
     std::unique_ptr<Surface> resultSheet;
+    std::string failure;
 };
 
 TableSurfaces& surfaces() {
@@ -60,12 +62,21 @@ void drawCountRow(std::int32_t row, std::string_view label, std::int32_t figure)
     text({countRect.left + countFigureColumn, y}, figureText(figure));
 }
 
-// A sheet that cannot be loaded is replaced by a white one of its size, so the table still
-// draws; createTableSurface reports the failure.
-std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, std::int32_t height) {
+void noteFailure(std::string& failure, std::string_view what) {
+    failure += failure.empty() ? "" : ", ";
+    failure += what;
+}
+
+// A sheet that cannot be loaded, or that is not of its size, is replaced by a white one of its
+// size, so the table still draws; createTableSurface reports the failure.
+std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, std::int32_t height,
+                                   std::string& failure) {
     if (auto sheet = loadImageResource(name)) {
-        return sheet;
+        if (sheet->width() == width && sheet->height() == height) {
+            return sheet;
+        }
     }
+    noteFailure(failure, "the image resource " + std::string(name));
     auto blank = std::make_unique<Surface>(width, height);
     fillRect(*blank, {0, 0, width, height}, Rgb{255, 255, 255});
     return blank;
@@ -89,31 +100,36 @@ const Surface& backBuffer() {
 }
 
 bool createTableSurface() {
-    const bool fontLoaded = loadTextFont();
     TableSurfaces& all = surfaces();
+    all.failure.clear();
+    if (!loadTextFont()) {
+        noteFailure(all.failure, "the text font");
+    }
     all.backBuffer =
         std::make_unique<Surface>(TableLayout::backBufferWidth, TableLayout::backBufferHeight);
     fillRect(*all.backBuffer, {0, 0, TableLayout::backBufferWidth, TableLayout::backBufferHeight},
              tableGreen);
-    all.cardSheet =
-        loadSheet("IDBCARDBITMAP", 4 * TableLayout::cardWidth, 14 * TableLayout::cardHeight);
-    all.resultSheet =
-        loadSheet("IDBRESULTSBITMAP", TableLayout::naturalBadgeWidth, 5 * TableLayout::badgeHeight);
-    const bool sheetsLoaded = all.cardSheet->width() == 4 * TableLayout::cardWidth &&
-                              all.cardSheet->height() == 14 * TableLayout::cardHeight &&
-                              all.resultSheet->width() == TableLayout::naturalBadgeWidth &&
-                              all.resultSheet->height() == 5 * TableLayout::badgeHeight;
+    all.cardSheet = loadSheet("IDBCARDBITMAP", 4 * TableLayout::cardWidth,
+                              14 * TableLayout::cardHeight, all.failure);
+    all.resultSheet = loadSheet("IDBRESULTSBITMAP", TableLayout::naturalBadgeWidth,
+                                5 * TableLayout::badgeHeight, all.failure);
 
     drawHandLabels();
     drawMoneyBox();
     paintCountPanel();
     paintMoneyPanel();
     paintBetPanel();
-    return fontLoaded && sheetsLoaded;
+    return all.failure.empty();
+}
+
+const std::string& tableSurfaceFailure() {
+    return surfaces().failure;
 }
 
 void releaseTableSurface() {
-    surfaces() = TableSurfaces{};
+    surfaces().backBuffer.reset();
+    surfaces().cardSheet.reset();
+    surfaces().resultSheet.reset();
 }
 
 void paintCountPanel() {

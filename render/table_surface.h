@@ -2,13 +2,19 @@
 
 #include "game/table_view.h"
 
+#include <string>
+
 class Surface;
 
 // Builds the 800 x 600 back buffer and the two sprite-sheet surfaces, draws the hand labels,
 // the "Money" label and its frame, then paints the count, money and bet panels from the table
-// state. Returns false when a sprite sheet or the text font cannot be loaded. Needs the GUI
+// state. Returns false when a sprite sheet or the text font cannot be loaded; the table is then
+// drawn with blank stand-ins and tableSurfaceFailure() names what is missing. Needs the GUI
 // application object to exist, since the text font is registered with it.
 bool createTableSurface();
+// What the last createTableSurface could not load, e.g. "the image resource IDBCARDBITMAP";
+// empty when it loaded everything.
+const std::string& tableSurfaceFailure();
 // Releases the back buffer and the sheets; the window calls it when it is destroyed.
 void releaseTableSurface();
 

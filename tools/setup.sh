@@ -2,7 +2,8 @@
 # Installs what building, running and testing need, by Debian package name, when missing.
 set -eu
 packages="g++ cmake make libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins
-  fonts-dejavu-core xvfb xdotool x11-utils"
+  fonts-dejavu-core xvfb xauth xdotool x11-utils clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev"
 missing=""
 for package in $packages; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -6,6 +6,7 @@
 #include "tools/sim/json_line.h"
 #include "tools/sim/sim_view.h"
 
+#include <cstdio>
 #include <istream>
 #include <ostream>
 
@@ -38,18 +39,100 @@ std::string shownFigures() {
 }
 
 std::string totals() {
-    return "[" + std::to_string(handTotal(table.playerHand)) + "," +
-           std::to_string(handTotal(table.dealerHand)) + "," +
-           std::to_string(handTotal(table.splitHand)) + "]";
+    std::string list = "[";
+    for (const Hand* hand : {&table.playerHand, &table.dealerHand, &table.splitHand}) {
+        list += std::to_string(handTotal(*hand));
+        list += hand == &table.splitHand ? ']' : ',';
+    }
+    return list;
 }
 
-std::string trimmed(const std::string& line) {
-    constexpr const char* blanks = " \t\r\n";
-    const auto first = line.find_first_not_of(blanks);
-    if (first == std::string::npos) {
-        return {};
+// How much of an unknown word the message quotes; no button word comes near it.
+constexpr std::size_t shownBytes = 40;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+// Reads one line of presses into `word`, from its first to its last non-blank byte. A word
+// that grows past shownBytes is no button word whatever follows, so the reading stops there:
+// a line without end (such as /dev/zero) costs no memory, while a word between any number of
+// blanks still counts. Returns false when the input has no line left.
+bool readPressLine(std::istream& in, std::string& word) {
+    word.clear();
+    std::string blanksAfterWord;
+    bool read = false;
+    for (char c; in.get(c);) {
+        if (c == '\n') {
+            return true;
+        }
+        read = true;
+        if (!isBlank(c)) {
+            word += blanksAfterWord;
+            word += c;
+            blanksAfterWord.clear();
+            if (word.size() > shownBytes) {
+                return true;
+            }
+        } else if (!word.empty() && blanksAfterWord.size() <= shownBytes) {
+            blanksAfterWord += c;
+        }
     }
-    return line.substr(first, line.find_last_not_of(blanks) - first + 1);
+    return read;
+}
+
+// The length of the UTF-8 sequence at the start of `text` that encodes a printable character,
+// or 0 for a stray, overlong, surrogate or C1 control byte sequence.
+std::size_t printableUtf8(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t length = lead >> 5 == 0x6    ? 2
+                               : lead >> 4 == 0xE  ? 3
+                               : lead >> 3 == 0x1E ? 4
+                                                   : 0;
+    if (length == 0 || length > text.size()) {
+        return 0;
+    }
+    std::uint32_t point = lead & (0x7Fu >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if (next >> 6 != 0x2) {
+            return 0;
+        }
+        point = point << 6 | (next & 0x3Fu);
+    }
+    constexpr std::uint32_t smallest[] = {0, 0, 0xA0, 0x800, 0x10000};
+    const bool valid =
+        point >= smallest[length] && point <= 0x10FFFF && (point < 0xD800 || point > 0xDFFF);
+    return valid ? length : 0;
+}
+
+// The word as the message quotes it: printable text as it is, control bytes as \u00XX and
+// bytes that are no UTF-8 as \xXX, so that hostile input cannot upset a terminal; cut after
+// shownBytes with "..." after the closing quote.
+std::string quotedForMessage(std::string_view word) {
+    const std::string_view shown = word.substr(0, shownBytes);
+    std::string quoted = "\"";
+    for (std::size_t i = 0; i < shown.size();) {
+        const auto byte = static_cast<unsigned char>(shown[i]);
+        const std::size_t printable = byte >= 0x80 ? printableUtf8(shown.substr(i)) : 0;
+        if (printable) {
+            quoted.append(shown.substr(i, printable));
+            i += printable;
+            continue;
+        }
+        if (shown[i] == '"' || shown[i] == '\\') {
+            quoted += '\\';
+            quoted += shown[i];
+        } else if (byte >= 0x20 && byte < 0x7F) {
+            quoted += shown[i];
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, byte < 0x80 ? "\\u%04x" : "\\x%02x", byte);
+            quoted += escaped;
+        }
+        ++i;
+    }
+    return quoted + (word.size() > shownBytes ? "\"..." : "\"");
 }
 
 std::string buttonList() {
@@ -99,17 +182,16 @@ int runReplay(std::optional<std::uint32_t> seed, std::istream& in, std::ostream&
     SimView view(true);
     out << stateLine("start", true, {}, view) << '\n';
 
-    std::string line;
-    for (std::int64_t lineNumber = 1; std::getline(in, line); ++lineNumber) {
-        const std::string word = trimmed(line);
+    std::string word;
+    for (std::int64_t lineNumber = 1; readPressLine(in, word); ++lineNumber) {
         if (word.empty()) {
             continue;
         }
         const std::optional<ControlId> button = buttonFromWord(word);
         if (!button) {
             out.flush();
-            err << "quorvel-sim: line " << lineNumber << ": unknown press " << jsonQuote(line)
-                << " (expected one of: " << buttonList() << ")\n";
+            err << "quorvel-sim: line " << lineNumber << ": unknown press "
+                << quotedForMessage(word) << " (expected one of: " << buttonList() << ")\n";
             return 2;
         }
         view.forgetCalls();
