@@ -1,8 +1,8 @@
 #!/bin/sh
-# Builds the Debian package from the normal build in build/ and checks it: the desktop entry and the metainfo
-# pass their validators, the package holds every file and names its dependencies, and the
-# installed quorvel-sim replays a round. As root the package is really installed with apt-get
-# (and removed again); otherwise it is unpacked into a scratch folder.
+# Builds the Debian package from the normal build in build/ and checks it: the desktop entry
+# and the metainfo pass their validators, the package holds every file and names its
+# dependencies, and the installed quorvel-sim replays a round. As root the package is really
+# installed with apt-get (and removed again); otherwise it is unpacked into a scratch folder.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -14,13 +14,12 @@ fail() {
     exit 1
 }
 
-sh tools/setup.sh
+sh tools/build.sh # installs what is missing, the validators among it
 for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null 2>&1 ||
         fail "$tool is missing: install desktop-file-utils, appstream and dpkg-dev"
 done
 
-sh tools/build.sh
 rm -f build/quorvel_*.deb
 (cd build && cpack -G DEB) || fail "cpack could not build the package"
 set -- build/quorvel_*.deb

@@ -17,11 +17,11 @@ ArmedFailure armedFailure;
 } // namespace
 
 void failAllocation(std::size_t size, int nth) {
-    armedFailure = {true, false, size, nth, false, 0};
+    armedFailure = {.armed = true, .size = size, .countdown = nth};
 }
 
 void countAllocations(std::size_t size) {
-    armedFailure = {false, false, size, 0, true, 0};
+    armedFailure = {.size = size, .counting = true};
 }
 
 int allocationsCounted() {

@@ -13,17 +13,6 @@
 #include <QTimer>
 
 namespace {
-QAction* menuItem(MainWindow& window, const QString& text) {
-    for (QAction* menu : window.menuBar()->actions()) {
-        for (QAction* item : menu->menu()->actions()) {
-            if (item->text() == text) {
-                return item;
-            }
-        }
-    }
-    return nullptr;
-}
-
 // What the About box looked like and did while it was open.
 struct AboutVisit {
     bool opened = false;

@@ -43,17 +43,6 @@ struct MonkeyCounts {
 
 class MonkeyTest : public WindowTest {
   protected:
-    QAction* exitItem() const {
-        for (QAction* menu : window->menuBar()->actions()) {
-            for (QAction* item : menu->menu()->actions()) {
-                if (item->text() == "Exit") {
-                    return item;
-                }
-            }
-        }
-        return nullptr;
-    }
-
     // Exit would end the game: a click that would land on it, in an open File menu, whichever
     // window it is sent to, is not made.
     bool wouldHitExit(const QWidget& target, QPoint at) {
@@ -61,7 +50,7 @@ class MonkeyTest : public WindowTest {
         if (!file->isVisible()) {
             return false;
         }
-        const QRect exit = file->actionGeometry(exitItem());
+        const QRect exit = file->actionGeometry(menuItem(*window, "Exit"));
         if (exit.contains(file->mapFromGlobal(target.mapToGlobal(at)))) {
             ++counts.exitAvoided;
             return true;

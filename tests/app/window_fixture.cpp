@@ -7,9 +7,22 @@
 #include "tests/support/table_fixture.h"
 
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+
+QAction* menuItem(MainWindow& window, const QString& text) {
+    for (QAction* menu : window.menuBar()->actions()) {
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->text() == text) {
+                return item;
+            }
+        }
+    }
+    return nullptr;
+}
 
 void WindowTest::SetUp() {
     resetTable();

@@ -8,6 +8,11 @@
 #include <memory>
 #include <string>
 
+class QAction;
+
+// The item of the window's menus with this text ("Exit", "About"), or null.
+QAction* menuItem(MainWindow& window, const QString& text);
+
 // A freshly started game window, shown on Qt's offscreen screen.
 class WindowTest : public ::testing::Test {
   protected:
