@@ -25,6 +25,20 @@ void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, boo
     const BadgeKind kind =
         handBadge(handTotal(handFor(hand)), dealerTotal, dealerBusted, naturalCheck);
     drawBadge(kind, badgePosition(hand, slotOf(hand), kind));
+    if (backBufferSurface()) {
+        shownHand(hand).badge = kind;
+    }
+}
+
+// A card drawn at a slot covers whatever lay there: the back of the hole card when it is
+// turned, the card that a split moved away.
+void noteCard(HandId hand, const NextCard& next) {
+    if (!backBufferSurface()) {
+        return;
+    }
+    std::vector<ShownCard>& cards = shownHand(hand).cards;
+    cards.resize(static_cast<std::size_t>(next.slot));
+    cards.back() = {next.faceDown, next.faceDown ? Card{} : next.card};
 }
 } // namespace
 
@@ -32,6 +46,7 @@ void TablePainter::paintNextCard(HandId hand) {
     const NextCard next = takeNextCard(hand); // advances the slot even when nothing is drawn
     copyFromSheet(cardSheet(), cardCell(next), TableLayout::cardWidth, TableLayout::cardHeight,
                   cardPosition(hand, next.slot));
+    noteCard(hand, next);
 }
 
 void TablePainter::paintResults(ResultTarget target, int naturalCheck) {
@@ -40,6 +55,9 @@ void TablePainter::paintResults(ResultTarget target, int naturalCheck) {
     const std::optional<BadgeKind> dealer = dealerBadge(dealerTotal, natural);
     if (dealer) {
         drawBadge(*dealer, badgePosition(DealerHandId, table.dealerSlot, *dealer));
+        if (backBufferSurface()) {
+            shownContent().dealer.badge = *dealer;
+        }
     }
     const bool dealerBusted = dealer == BadgeBust;
     if (target == ResultBoth || target == ResultPlayer) {

@@ -26,6 +26,11 @@ TableSurfaces& surfaces() {
     return all;
 }
 
+TableContent& content() {
+    static TableContent shown;
+    return shown;
+}
+
 constexpr PixelRect countRect{0, 275, 150, 340};
 constexpr std::int32_t countFigureColumn = 120;
 constexpr std::int32_t countRowStep = 20;
@@ -93,6 +98,25 @@ const Surface* resultSheet() {
     return surfaces().resultSheet.get();
 }
 
+TableContent& shownContent() {
+    return content();
+}
+
+const TableContent& tableContent() {
+    return content();
+}
+
+ShownHand& shownHand(HandId hand) {
+    switch (hand) {
+    case PlayerHandId:
+        return content().player;
+    case SplitHandId:
+        return content().split;
+    default:
+        return content().dealer;
+    }
+}
+
 const Surface& backBuffer() {
     static const Surface none(0, 0);
     const Surface* back = backBufferSurface();
@@ -113,6 +137,7 @@ bool createTableSurface() {
                               14 * TableLayout::cardHeight, all.failure);
     all.resultSheet = loadSheet("IDBRESULTSBITMAP", TableLayout::naturalBadgeWidth,
                                 5 * TableLayout::badgeHeight, all.failure);
+    content() = TableContent{};
 
     drawHandLabels();
     drawMoneyBox();
@@ -130,6 +155,7 @@ void releaseTableSurface() {
     surfaces().backBuffer.reset();
     surfaces().cardSheet.reset();
     surfaces().resultSheet.reset();
+    content() = TableContent{};
 }
 
 void paintCountPanel() {
@@ -138,6 +164,7 @@ void paintCountPanel() {
     }
     fillRect(*backBufferSurface(), countRect, tableGreen);
     const CountFigures figures = countFigures();
+    content().counts = figures;
     drawCountRow(0, "Dealers Count", figures.dealer);
     drawCountRow(1, "Players Count", figures.player);
     if (figures.splitRow) {
@@ -151,6 +178,7 @@ void paintMoneyPanel() {
     }
     fillRect(*backBufferSurface(), toPixelRect(moneyRect), tableGreen);
     text(moneyBoxAt(18, 29), figureText(table.bank));
+    content().bank = table.bank;
 }
 
 void paintBetPanel() {
@@ -161,6 +189,7 @@ void paintBetPanel() {
     const TableLayout::Point panel = TableLayout::betPanelOrigin;
     text({panel.x, panel.y}, "Current Bet");
     text({panel.x + 85, panel.y}, figureText(table.bet));
+    content().bet = table.bet;
 }
 
 void TablePainter::clearTable() {
@@ -169,6 +198,13 @@ void TablePainter::clearTable() {
     }
     fillRect(*backBufferSurface(), toPixelRect(tableRect), tableGreen);
     drawHandLabels();
+    // the card area holds the count panel too
+    TableContent& shown = content();
+    shown.dealer = {};
+    shown.player = {};
+    shown.split = {};
+    shown.splitLabel = false;
+    shown.counts.reset();
 }
 
 void TablePainter::paintCounts() {
@@ -184,5 +220,6 @@ void TablePainter::paintBet() {
 void TablePainter::paintSplitLabel() {
     if (backBufferSurface()) {
         text({300, 155}, "Split Hand");
+        content().splitLabel = true;
     }
 }
