@@ -3,22 +3,27 @@
 #include <QImage>
 #include <QString>
 
-Surface::Surface(std::int32_t width, std::int32_t height)
-    : image_(std::make_unique<QImage>(width, height, QImage::Format_RGB32)) {
+#include <cmath>
+
+std::int32_t toDevice(std::int32_t logical, double scale) {
+    return static_cast<std::int32_t>(std::floor(logical * scale + 0.5));
+}
+
+Surface::Surface(std::int32_t width, std::int32_t height, double scale)
+    : width_(width), height_(height), scale_(scale),
+      image_(std::make_unique<QImage>(toDevice(width, scale), toDevice(height, scale),
+                                      QImage::Format_RGB32)) {
+    image_->setDevicePixelRatio(scale);
     image_->fill(Qt::black);
 }
 
 Surface::Surface(const QImage& image)
-    : image_(std::make_unique<QImage>(image.convertToFormat(QImage::Format_RGB32))) {}
+    : width_(image.width()), height_(image.height()), scale_(1.0),
+      image_(std::make_unique<QImage>(image.convertToFormat(QImage::Format_RGB32))) {
+    image_->setDevicePixelRatio(1.0);
+}
 
 Surface::~Surface() = default;
-
-std::int32_t Surface::width() const {
-    return image_->width();
-}
-std::int32_t Surface::height() const {
-    return image_->height();
-}
 
 std::unique_ptr<Surface> loadImageResource(std::string_view name) {
     const QString path = QStringLiteral(":/images/") +

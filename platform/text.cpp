@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include "platform/device_painter.h"
+
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -9,21 +11,51 @@
 #include <QString>
 #include <QStringList>
 
+#include <cmath>
 #include <optional>
 
 namespace {
-std::optional<QFont>& textFont() {
-    static std::optional<QFont> font;
-    return font;
+struct TextFonts {
+    QFont pixels; // one device pixel a pixel
+    QFont smooth; // any other device pixel ratio
+};
+
+std::optional<TextFonts>& textFonts() {
+    static std::optional<TextFonts> fonts;
+    return fonts;
 }
 
 QString toQString(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+void drawPixelText(Surface& target, PixelPoint cellTopLeft, const QString& text) {
+    const QFont& font = textFonts()->pixels;
+    QPainter painter(&target.image());
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetrics metrics(font, &target.image());
+    painter.drawText(QPoint(cellTopLeft.x, cellTopLeft.y + metrics.ascent()), text);
+}
+
+// The baseline lies where it lies at one device pixel a pixel, on a whole device pixel.
+void drawSmoothText(Surface& target, PixelPoint cellTopLeft, const QString& text) {
+    const double scale = target.scale();
+    const std::int32_t ascent = QFontMetrics(textFonts()->pixels).ascent();
+    DevicePainter device(target);
+    QPainter& painter = device.painter();
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(toDevice(cellTopLeft.x, scale), toDevice(cellTopLeft.y + ascent, scale));
+    painter.scale(scale, scale);
+    painter.setFont(textFonts()->smooth);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(0, 0), text);
+}
 } // namespace
 
 bool loadTextFont() {
-    if (textFont()) {
+    if (textFonts()) {
         return true;
     }
     QFile file(QStringLiteral(":/fonts/DejaVuSans.ttf"));
@@ -39,30 +71,39 @@ bool loadTextFont() {
     font.setPixelSize(textPixelSize);
     font.setWeight(QFont::Normal);
     font.setStyle(QFont::StyleNormal);
+    font.setKerning(false);
+    QFont smooth = font;
     // Plain black pixels, hinted to the pixel grid: the same picture whatever the desktop's
     // smoothing settings, and only two colours where text meets the table.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
     font.setHintingPreference(QFont::PreferFullHinting);
-    font.setKerning(false);
-    textFont() = font;
+    // Grey smoothing without hinting, as the window system draws text at a scaled resolution;
+    // never coloured sub-pixels, which would not survive the copy to the screen.
+    smooth.setStyleStrategy(QFont::StyleStrategy(
+        QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
+    smooth.setHintingPreference(QFont::PreferNoHinting);
+    textFonts() = TextFonts{font, smooth};
     return true;
 }
 
 void drawText(Surface& target, PixelPoint cellTopLeft, std::string_view text) {
-    if (!textFont()) {
+    if (!textFonts()) {
         return;
     }
-    QPainter painter(&target.image());
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(*textFont());
-    painter.setPen(Qt::black);
-    const QFontMetrics metrics(*textFont(), &target.image());
-    painter.drawText(QPoint(cellTopLeft.x, cellTopLeft.y + metrics.ascent()), toQString(text));
+    if (target.scale() == 1.0) {
+        drawPixelText(target, cellTopLeft, toQString(text));
+    } else {
+        drawSmoothText(target, cellTopLeft, toQString(text));
+    }
 }
 
 std::int32_t textAdvance(std::string_view text) {
-    if (!textFont()) {
+    if (!textFonts()) {
         return 0;
     }
-    return QFontMetrics(*textFont()).horizontalAdvance(toQString(text));
+    return QFontMetrics(textFonts()->pixels).horizontalAdvance(toQString(text));
+}
+
+std::int32_t textHeight() {
+    return textFonts() ? QFontMetrics(textFonts()->pixels).height() : 0;
 }

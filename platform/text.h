@@ -14,8 +14,15 @@ bool loadTextFont();
 
 inline constexpr std::int32_t textPixelSize = 11;
 
-// Draws exactly the characters of `text` with the top-left of their cell at `cellTopLeft`.
+// Draws exactly the characters of `text` with the top-left of their cell at `cellTopLeft`. At one
+// device pixel a pixel the letters are plain black pixels hinted to the grid, the same on every
+// machine; at any other device pixel ratio they are drawn at that resolution with smoothed edges,
+// as the window system's own text is.
 void drawText(Surface& target, PixelPoint cellTopLeft, std::string_view text);
 
-// Horizontal advance of `text` in the table's font; 0 when the font is not loaded.
+// Horizontal advance of `text` in the table's font at one device pixel a pixel; 0 when the font
+// is not loaded.
 std::int32_t textAdvance(std::string_view text);
+
+// Height of the text's cell in logical pixels; 0 when the font is not loaded.
+std::int32_t textHeight();

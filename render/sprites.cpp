@@ -1,23 +1,18 @@
 #include "game/table_state.h"
 #include "game/table_view_state.h"
-#include "platform/drawing.h"
 #include "render/layout.h"
 #include "render/placement.h"
 #include "render/surfaces.h"
 #include "render/table_surface.h"
 
 namespace {
-void copyFromSheet(const Surface* sheet, TableLayout::Point from, std::int32_t width,
-                   std::int32_t height, TableLayout::Point to) {
-    Surface* back = backBufferSurface();
-    if (!back || !sheet) {
-        return;
-    }
-    copyBlock(*back, {to.x, to.y}, *sheet, {from.x, from.y, from.x + width, from.y + height});
+void copyFromSheet(SheetId sheet, TableLayout::Point from, std::int32_t width, std::int32_t height,
+                   TableLayout::Point to) {
+    canvasSprite(sheet, {from.x, from.y, from.x + width, from.y + height}, {to.x, to.y});
 }
 
 void drawBadge(BadgeKind kind, TableLayout::Point at) {
-    copyFromSheet(resultSheet(), {0, kind * TableLayout::badgeHeight}, badgeWidth(kind),
+    copyFromSheet(SheetId::results, {0, kind * TableLayout::badgeHeight}, badgeWidth(kind),
                   TableLayout::badgeHeight, at);
 }
 
@@ -25,7 +20,7 @@ void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, boo
     const BadgeKind kind =
         handBadge(handTotal(handFor(hand)), dealerTotal, dealerBusted, naturalCheck);
     drawBadge(kind, badgePosition(hand, slotOf(hand), kind));
-    if (backBufferSurface()) {
+    if (canvasReady()) {
         shownHand(hand).badge = kind;
     }
 }
@@ -33,7 +28,7 @@ void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, boo
 // A card drawn at a slot covers whatever lay there: the back of the hole card when it is
 // turned, the card that a split moved away.
 void noteCard(HandId hand, const NextCard& next) {
-    if (!backBufferSurface()) {
+    if (!canvasReady()) {
         return;
     }
     std::vector<ShownCard>& cards = shownHand(hand).cards;
@@ -44,7 +39,7 @@ void noteCard(HandId hand, const NextCard& next) {
 
 void TablePainter::paintNextCard(HandId hand) {
     const NextCard next = takeNextCard(hand); // advances the slot even when nothing is drawn
-    copyFromSheet(cardSheet(), cardCell(next), TableLayout::cardWidth, TableLayout::cardHeight,
+    copyFromSheet(SheetId::cards, cardCell(next), TableLayout::cardWidth, TableLayout::cardHeight,
                   cardPosition(hand, next.slot));
     noteCard(hand, next);
 }
@@ -55,7 +50,7 @@ void TablePainter::paintResults(ResultTarget target, int naturalCheck) {
     const std::optional<BadgeKind> dealer = dealerBadge(dealerTotal, natural);
     if (dealer) {
         drawBadge(*dealer, badgePosition(DealerHandId, table.dealerSlot, *dealer));
-        if (backBufferSurface()) {
+        if (canvasReady()) {
             shownContent().dealer.badge = *dealer;
         }
     }

@@ -2,38 +2,34 @@
 
 #include "game/table_state.h"
 #include "game/table_view_state.h"
-#include "platform/drawing.h"
 #include "platform/text.h"
 #include "render/layout.h"
 #include "render/placement.h"
 #include "render/surfaces.h"
 
+#include <algorithm>
 #include <array>
-#include <memory>
+#include <cmath>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace {
-struct TableSurfaces {
-    std::unique_ptr<Surface> backBuffer;
-    std::unique_ptr<Surface> cardSheet;
-    std::unique_ptr<Surface> resultSheet;
-    std::string failure;
-};
+constexpr PixelRect countRect{0, 275, 150, 340};
+constexpr std::int32_t countFigureColumn = 120;
+constexpr std::int32_t countRowStep = 20;
+constexpr double smallestScale = 1.0;
+constexpr double largestScale = 4.0;
 
-TableSurfaces& surfaces() {
-    static TableSurfaces all;
-    return all;
+std::string& failureText() {
+    static std::string failure;
+    return failure;
 }
 
 TableContent& content() {
     static TableContent shown;
     return shown;
 }
-
-constexpr PixelRect countRect{0, 275, 150, 340};
-constexpr std::int32_t countFigureColumn = 120;
-constexpr std::int32_t countRowStep = 20;
 
 PixelRect toPixelRect(const Rect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
@@ -43,60 +39,26 @@ PixelPoint moneyBoxAt(std::int32_t dx, std::int32_t dy) {
     return {TableLayout::moneyBoxOrigin.x + dx, TableLayout::moneyBoxOrigin.y + dy};
 }
 
-void text(PixelPoint at, std::string_view what) {
-    drawText(*backBufferSurface(), at, what);
-}
-
 void drawHandLabels() {
-    text({10, 5}, "Dealers Hand");
-    text({10, 145}, "Players Hand");
+    canvasText({10, 5}, "Dealers Hand");
+    canvasText({10, 145}, "Players Hand");
 }
 
 void drawMoneyBox() {
-    text(moneyBoxAt(10, 5), "Money");
+    canvasText(moneyBoxAt(10, 5), "Money");
     // An open frame: the gap in its top edge holds the label.
     const std::array<PixelPoint, 6> frame{moneyBoxAt(58, 14), moneyBoxAt(65, 14),
                                           moneyBoxAt(65, 60), moneyBoxAt(0, 60),
                                           moneyBoxAt(0, 13),  moneyBoxAt(5, 14)};
-    drawWhitePolyline(*backBufferSurface(), frame);
+    canvasLines(frame);
 }
 
 void drawCountRow(std::int32_t row, std::string_view label, std::int32_t figure) {
     const std::int32_t y = countRect.top + row * countRowStep;
-    text({countRect.left + 10, y}, label);
-    text({countRect.left + countFigureColumn, y}, figureText(figure));
-}
-
-void noteFailure(std::string& failure, std::string_view what) {
-    failure += failure.empty() ? "" : ", ";
-    failure += what;
-}
-
-// A sheet that cannot be loaded, or that is not of its size, is replaced by a white one of its
-// size, so the table still draws; createTableSurface reports the failure.
-std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, std::int32_t height,
-                                   std::string& failure) {
-    if (auto sheet = loadImageResource(name)) {
-        if (sheet->width() == width && sheet->height() == height) {
-            return sheet;
-        }
-    }
-    noteFailure(failure, "the image resource " + std::string(name));
-    auto blank = std::make_unique<Surface>(width, height);
-    fillRect(*blank, {0, 0, width, height}, Rgb{255, 255, 255});
-    return blank;
+    canvasText({countRect.left + 10, y}, label);
+    canvasText({countRect.left + countFigureColumn, y}, figureText(figure));
 }
 } // namespace
-
-Surface* backBufferSurface() {
-    return surfaces().backBuffer.get();
-}
-const Surface* cardSheet() {
-    return surfaces().cardSheet.get();
-}
-const Surface* resultSheet() {
-    return surfaces().resultSheet.get();
-}
 
 TableContent& shownContent() {
     return content();
@@ -119,24 +81,32 @@ ShownHand& shownHand(HandId hand) {
 
 const Surface& backBuffer() {
     static const Surface none(0, 0);
-    const Surface* back = backBufferSurface();
+    const Surface* back = canvasSurface();
     return back ? *back : none;
 }
 
-bool createTableSurface() {
-    TableSurfaces& all = surfaces();
-    all.failure.clear();
-    if (!loadTextFont()) {
-        noteFailure(all.failure, "the text font");
+double drawableScale(double requested) {
+    const double drawable = std::isfinite(requested)
+                                ? std::clamp(requested, smallestScale, largestScale)
+                                : smallestScale;
+    static bool said = false;
+    if (drawable != requested && !said) {
+        said = true;
+        std::fprintf(stderr,
+                     "Quorvel: the table cannot be drawn at a device pixel ratio of %g; it is "
+                     "drawn at %g instead.\n",
+                     requested, drawable);
     }
-    all.backBuffer =
-        std::make_unique<Surface>(TableLayout::backBufferWidth, TableLayout::backBufferHeight);
-    fillRect(*all.backBuffer, {0, 0, TableLayout::backBufferWidth, TableLayout::backBufferHeight},
-             tableGreen);
-    all.cardSheet = loadSheet("IDBCARDBITMAP", 4 * TableLayout::cardWidth,
-                              14 * TableLayout::cardHeight, all.failure);
-    all.resultSheet = loadSheet("IDBRESULTSBITMAP", TableLayout::naturalBadgeWidth,
-                                5 * TableLayout::badgeHeight, all.failure);
+    return drawable;
+}
+
+bool createTableSurface(double scale) {
+    std::string& failure = failureText();
+    failure.clear();
+    if (!loadTextFont()) {
+        failure = "the text font";
+    }
+    openCanvas(drawableScale(scale), failure);
     content() = TableContent{};
 
     drawHandLabels();
@@ -144,25 +114,39 @@ bool createTableSurface() {
     paintCountPanel();
     paintMoneyPanel();
     paintBetPanel();
-    return all.failure.empty();
+    return failure.empty();
 }
 
 const std::string& tableSurfaceFailure() {
-    return surfaces().failure;
+    return failureText();
 }
 
 void releaseTableSurface() {
-    surfaces().backBuffer.reset();
-    surfaces().cardSheet.reset();
-    surfaces().resultSheet.reset();
+    closeCanvas();
     content() = TableContent{};
 }
 
+double tableSurfaceScale() {
+    const Surface* back = canvasSurface();
+    return back ? back->scale() : 1.0;
+}
+
+void rescaleTableSurface(double requested) {
+    const double scale = drawableScale(requested);
+    if (canvasReady() && scale != tableSurfaceScale()) {
+        redrawCanvas(scale);
+    }
+}
+
+std::size_t tableDrawingLength() {
+    return canvasOperationsKept();
+}
+
 void paintCountPanel() {
-    if (!backBufferSurface()) {
+    if (!canvasReady()) {
         return;
     }
-    fillRect(*backBufferSurface(), countRect, tableGreen);
+    canvasFill(countRect, tableGreen);
     const CountFigures figures = countFigures();
     content().counts = figures;
     drawCountRow(0, "Dealers Count", figures.dealer);
@@ -173,30 +157,30 @@ void paintCountPanel() {
 }
 
 void paintMoneyPanel() {
-    if (!backBufferSurface()) {
+    if (!canvasReady()) {
         return;
     }
-    fillRect(*backBufferSurface(), toPixelRect(moneyRect), tableGreen);
-    text(moneyBoxAt(18, 29), figureText(table.bank));
+    canvasFill(toPixelRect(moneyRect), tableGreen);
+    canvasText(moneyBoxAt(18, 29), figureText(table.bank));
     content().bank = table.bank;
 }
 
 void paintBetPanel() {
-    if (!backBufferSurface()) {
+    if (!canvasReady()) {
         return;
     }
-    fillRect(*backBufferSurface(), toPixelRect(betRect), tableGreen);
+    canvasFill(toPixelRect(betRect), tableGreen);
     const TableLayout::Point panel = TableLayout::betPanelOrigin;
-    text({panel.x, panel.y}, "Current Bet");
-    text({panel.x + 85, panel.y}, figureText(table.bet));
+    canvasText({panel.x, panel.y}, "Current Bet");
+    canvasText({panel.x + 85, panel.y}, figureText(table.bet));
     content().bet = table.bet;
 }
 
 void TablePainter::clearTable() {
-    if (!backBufferSurface()) {
+    if (!canvasReady()) {
         return;
     }
-    fillRect(*backBufferSurface(), toPixelRect(tableRect), tableGreen);
+    canvasFill(toPixelRect(tableRect), tableGreen);
     drawHandLabels();
     // the card area holds the count panel too
     TableContent& shown = content();
@@ -218,8 +202,8 @@ void TablePainter::paintBet() {
 }
 
 void TablePainter::paintSplitLabel() {
-    if (backBufferSurface()) {
-        text({300, 155}, "Split Hand");
+    if (canvasReady()) {
+        canvasText({300, 155}, "Split Hand");
         content().splitLabel = true;
     }
 }

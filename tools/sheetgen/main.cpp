@@ -1,7 +1,7 @@
 // sheetgen <outdir>: draws the card and result sheets and writes them as PNG files.
-#include "badges.h"
-#include "card_sheet.h"
-#include "fonts.h"
+#include "render/art/badges.h"
+#include "render/art/card_sheet.h"
+#include "render/art/fonts.h"
 
 #include <QDir>
 #include <QGuiApplication>

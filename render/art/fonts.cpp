@@ -1,22 +1,30 @@
-#include "fonts.h"
+#include "render/art/fonts.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QStringList>
 
 namespace {
-constexpr const char* letteringFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+constexpr const char* letteringResource = ":/art/DejaVuSans-Bold.ttf";
 }
 
 QString loadLetteringFamily(QString& error) {
-    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(letteringFile));
+    static QString family;
+    if (!family.isEmpty())
+        return family;
+    QFile file(QString::fromLatin1(letteringResource));
+    const int id = file.open(QIODevice::ReadOnly)
+                       ? QFontDatabase::addApplicationFontFromData(file.readAll())
+                       : -1;
     const QStringList families =
         id < 0 ? QStringList{} : QFontDatabase::applicationFontFamilies(id);
     if (families.isEmpty()) {
-        error = QStringLiteral("cannot load font %1 (install fonts-dejavu-core)")
-                    .arg(QString::fromLatin1(letteringFile));
+        error = QStringLiteral("cannot load the lettering font %1")
+                    .arg(QString::fromLatin1(letteringResource));
         return {};
     }
-    return families.first();
+    family = families.first();
+    return family;
 }
 
 QFont letteringFont(const QString& family, int pixelSize, bool antialiased) {

@@ -1,4 +1,4 @@
-#include "figures.h"
+#include "render/art/figures.h"
 
 #include <QPainterPath>
 #include <QPolygonF>

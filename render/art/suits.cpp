@@ -1,4 +1,4 @@
-#include "suits.h"
+#include "render/art/suits.h"
 
 #include <QTransform>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet_layout.h"
+#include "render/art/sheet_layout.h"
 
 #include <QPainter>
 #include <QRect>

@@ -1,6 +1,6 @@
-#include "pips.h"
+#include "render/art/pips.h"
 
-#include "suits.h"
+#include "render/art/suits.h"
 
 #include <vector>
 

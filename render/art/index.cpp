@@ -1,7 +1,8 @@
-#include "index.h"
+#include "render/art/index.h"
 
-#include "fonts.h"
-#include "suits.h"
+#include "render/art/device_grid.h"
+#include "render/art/fonts.h"
+#include "render/art/suits.h"
 
 namespace {
 
@@ -9,10 +10,7 @@ constexpr int rankPixelSize = 13;
 constexpr int suitTop = 15;
 constexpr int suitSize = 9;
 
-QImage renderIndex(Suit suit, int rank, const QString& family) {
-    QImage image(IndexBox::width, IndexBox::height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+void drawIndex(QPainter& painter, Suit suit, int rank, const QString& family) {
     painter.setPen(suitColor(suit));
     QFont font = letteringFont(family, rankPixelSize, true);
     if (rank == 10)
@@ -24,7 +22,6 @@ QImage renderIndex(Suit suit, int rank, const QString& family) {
     const double suitLeft = (IndexBox::width - suitSize) / 2.0;
     painter.fillPath(suitPath(suit, QRectF(suitLeft, suitTop, suitSize, suitSize)),
                      suitColor(suit));
-    return image;
 }
 
 } // namespace
@@ -45,10 +42,14 @@ QString rankText(int rank) {
 }
 
 void drawIndices(QPainter& painter, const QRect& cell, Suit suit, int rank, const QString& family) {
-    const QImage index = renderIndex(suit, rank, family);
-    painter.drawImage(cell.topLeft() + QPoint(IndexBox::left, IndexBox::top), index);
-    const QPoint bottomRight =
-        cell.topLeft() + QPoint(cell.width() - IndexBox::left - IndexBox::width,
-                                cell.height() - IndexBox::top - IndexBox::height);
-    painter.drawImage(bottomRight, index.mirrored(true, true));
+    const auto draw = [suit, rank, &family](QPainter& inner) {
+        drawIndex(inner, suit, rank, family);
+    };
+    const QSizeF size(IndexBox::width, IndexBox::height);
+    const QPointF topLeft = cell.topLeft() + QPointF(IndexBox::left, IndexBox::top);
+    const QPointF bottomRight =
+        cell.topLeft() + QPointF(cell.width() - IndexBox::left - IndexBox::width,
+                                 cell.height() - IndexBox::top - IndexBox::height);
+    drawOnDeviceGrid(painter, QRectF(topLeft, size), Qt::transparent, false, draw);
+    drawOnDeviceGrid(painter, QRectF(bottomRight, size), Qt::transparent, true, draw);
 }

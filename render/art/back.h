@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include <QPainter>
 #include <QRect>
 
 // The card back: a woven blue and red pattern inside a white margin.
-void drawCardBack(QImage& sheet, const QRect& cell);
+void drawCardBack(QPainter& painter, const QRect& cell);
