@@ -35,7 +35,7 @@ bool MainWindow::create() {
         tableInit();
         step = "the table picture";
         surfaceMade_ = true;
-        if (!createTableSurface()) {
+        if (!createTableSurface(table_->devicePixelRatioF())) {
             failure_ = "cannot load " + tableSurfaceFailure();
             return false;
         }

@@ -4,6 +4,7 @@
 #include "render/layout.h"
 #include "render/table_surface.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -12,14 +13,36 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     setFixedSize(TableLayout::backBufferWidth, TableLayout::backBufferHeight);
 }
 
+bool TableWidget::event(QEvent* event) {
+    // Moved to a screen of another device pixel ratio: the picture is drawn again there, and
+    // Qt repaints the whole window.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        rescaleTableSurface(devicePixelRatioF());
+    }
+    return QWidget::event(event);
+}
+
 void TableWidget::paintEvent(QPaintEvent* event) {
+    // The ratio can change without a change of screen (a screen's own scale setting): the paint
+    // that follows always finds out.
+    rescaleTableSurface(devicePixelRatioF());
     const QImage& image = backBuffer().image();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    // One plain copy per invalid rectangle: a clip of one rectangle keeps the copy a block move.
+    if (image.devicePixelRatio() == 1.0) {
+        // One plain copy per invalid rectangle: a clip of one rectangle keeps the copy a block
+        // move.
+        for (const QRect& rect : event->region()) {
+            const QRect area = rect & image.rect();
+            painter.setClipRect(area);
+            painter.drawImage(area.topLeft(), image, area);
+        }
+        return;
+    }
+    // At other ratios the picture lands on the device pixels one for one; the clip picks the
+    // part that was invalid.
     for (const QRect& rect : event->region()) {
-        const QRect area = rect & image.rect();
-        painter.setClipRect(area);
-        painter.drawImage(area.topLeft(), image, area);
+        painter.setClipRect(rect);
+        painter.drawImage(QPointF(0, 0), image);
     }
 }

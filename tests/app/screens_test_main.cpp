@@ -1,0 +1,21 @@
+// The game window on two offscreen screens side by side, of device pixel ratios 1 and 2.
+#include <QApplication>
+#include <QTemporaryFile>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QTemporaryFile screens;
+    if (!screens.open()) {
+        return 1;
+    }
+    screens.write(R"({"screens": [
+        {"name": "one", "x": 0, "y": 0, "width": 1024, "height": 768,
+         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+        {"name": "two", "x": 1024, "y": 0, "width": 1024, "height": 768,
+         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}]})");
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
