@@ -1,6 +1,7 @@
 #include "app/display_check.h"
 #include "app/failure_report.h"
 #include "app/main_window.h"
+#include "app/scale_check.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int runGame(char** argv) {
         std::fprintf(stderr, "%s\n", startupFailureText);
         return 1;
     }
+    raiseScreenScalesBelowOne();
     // The game reads no command line: Qt sees only the program's name.
     int argumentCount = 1;
     QApplication application(argumentCount, argv);

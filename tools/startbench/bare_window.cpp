@@ -1,5 +1,6 @@
 // The yardstick for the game's start-up: a plain Qt window of the same size and place, with
-// the same menu, nine push buttons and an 800 x 600 image, and nothing else.
+// the same menu, nine push buttons and an 800 x 600 image, and nothing else. As any program
+// that draws for its screen, it makes the image at the screen's device pixel ratio.
 #include <QApplication>
 #include <QImage>
 #include <QMainWindow>
@@ -11,9 +12,10 @@ namespace {
 class ImageWidget : public QWidget {
   public:
     explicit ImageWidget(QWidget* parent)
-        : QWidget(parent), image_(800, 600, QImage::Format_RGB32) {
+        : QWidget(parent), image_(QSize(800, 600) * devicePixelRatio(), QImage::Format_RGB32) {
+        image_.setDevicePixelRatio(devicePixelRatio());
         image_.fill(QColor(0, 128, 0));
-        setFixedSize(image_.size());
+        setFixedSize(800, 600);
     }
 
   protected:

@@ -49,6 +49,25 @@ void printRow(const char* name, std::vector<double> samples, double plainCopy) {
     const double us = median(std::move(samples));
     std::printf("  %-10s %9.1f us  %6.1fx\n", name, us, us / plainCopy);
 }
+
+// The table of a finished split round drawn again at the other scale and back: the back buffer
+// and every sprite on it made anew.
+void printRescaleTimings(MainWindow& window, int samples) {
+    dealInPlay(window, true);
+    routeCommand(window, IDC_SPLIT);
+    finishRound(window);
+    const double own = tableSurfaceScale();
+    const double other = own == 1.0 ? 2.0 : 1.0;
+    std::vector<double> there;
+    std::vector<double> back;
+    for (int sample = 0; sample < samples; ++sample) {
+        there.push_back(timeUs([&] { rescaleTableSurface(other); }));
+        back.push_back(timeUs([&] { rescaleTableSurface(own); }));
+    }
+    std::printf("Drawing the finished table again, median of %d:\n", samples);
+    std::printf("  scale %g to %g  %9.1f ms\n", own, other, median(there) / 1000);
+    std::printf("  scale %g to %g  %9.1f ms\n", other, own, median(back) / 1000);
+}
 } // namespace
 
 void printCommandTimings(int samples) {
@@ -62,6 +81,7 @@ void printCommandTimings(int samples) {
 
     const QImage& image = backBuffer().image();
     QImage target(image.size(), image.format());
+    target.setDevicePixelRatio(image.devicePixelRatio()); // one device pixel for one
     std::vector<double> copies;
     std::vector<double> fullRepaints;
     for (int sample = 0; sample < samples; ++sample) {
@@ -73,9 +93,14 @@ void printCommandTimings(int samples) {
         fullRepaints.push_back(timeUs([&] { window.table().repaint(); }));
     }
     const double plainCopy = median(copies);
-    std::printf("Commands, offscreen, median of %d (x = times one plain copy):\n", samples);
+    // the first deal draws its sprites at this scale for the first time
+    const double firstDeal = timeUs([&] { routeCommand(window, IDC_DEAL); });
+    std::printf("Commands at screen scale %g, offscreen, back buffer %d x %d, median of %d "
+                "(x = times one plain copy):\n",
+                window.table().devicePixelRatioF(), image.width(), image.height(), samples);
     std::printf("  %-10s %9.1f us\n", "copy", plainCopy);
     printRow("repaint", fullRepaints, plainCopy);
+    printRow("1st Deal", {firstDeal}, plainCopy);
 
     const struct {
         const char* name;
@@ -103,4 +128,5 @@ void printCommandTimings(int samples) {
         printRow(command.name, times, plainCopy);
     }
     finishRound(window);
+    printRescaleTimings(window, samples / 10);
 }

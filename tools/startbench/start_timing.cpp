@@ -22,16 +22,17 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // A point of the table picture in both programs: below the menu bar, clear of every label and
-// card at start-up, on the screen where the window opens at (100, 80).
+// card at start-up, on the screen where the window opens at (100, 80), in device pixels.
 constexpr int probeX = 100 + 400;
 constexpr int probeY = 80 + 250;
 constexpr std::uint32_t tableGreen = 0x008000;
 
-bool probeIsGreen(xcb_connection_t* connection, xcb_window_t root) {
-    xcb_get_image_reply_t* image = xcb_get_image_reply(
-        connection,
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, probeX, probeY, 1, 1, ~0u),
-        nullptr);
+bool probeIsGreen(xcb_connection_t* connection, xcb_window_t root, int scale) {
+    xcb_get_image_reply_t* image =
+        xcb_get_image_reply(connection,
+                            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root,
+                                          probeX * scale, probeY * scale, 1, 1, ~0u),
+                            nullptr);
     if (!image) {
         return false;
     }
@@ -41,9 +42,10 @@ bool probeIsGreen(xcb_connection_t* connection, xcb_window_t root) {
     return (pixel & 0xffffff) == tableGreen;
 }
 
-pid_t launch(const char* program, const char* display) {
+pid_t launch(const char* program, const char* display, int scale) {
     setenv("DISPLAY", display, 1);
     unsetenv("QT_QPA_PLATFORM");
+    setenv("QT_SCALE_FACTOR", std::to_string(scale).c_str(), 1);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
@@ -89,13 +91,13 @@ double cpuMs(pid_t pid) {
 
 // Starts the program and waits for its first frame; -1 ms when it never comes.
 double startAndWait(xcb_connection_t* connection, xcb_window_t root, pid_t& pid,
-                    const char* program, const char* display) {
+                    const char* program, const char* display, int scale) {
     const Clock::time_point start = Clock::now();
-    pid = launch(program, display);
+    pid = launch(program, display, scale);
     if (pid < 0) {
         return -1;
     }
-    while (!probeIsGreen(connection, root)) {
+    while (!probeIsGreen(connection, root, scale)) {
         if (Clock::now() - start > std::chrono::seconds(10)) {
             return -1;
         }
@@ -107,6 +109,7 @@ double startAndWait(xcb_connection_t* connection, xcb_window_t root, pid_t& pid,
 struct Screen {
     xcb_connection_t* connection;
     xcb_window_t root;
+    int scale = 1;
 };
 
 Screen connect(const char* display) {
@@ -116,18 +119,20 @@ Screen connect(const char* display) {
 
 // The root shows its own background again once the window is gone.
 void waitUntilGone(const Screen& screen) {
-    for (int attempt = 0; attempt < 5000 && probeIsGreen(screen.connection, screen.root);
-         ++attempt) {
+    for (int attempt = 0;
+         attempt < 5000 && probeIsGreen(screen.connection, screen.root, screen.scale); ++attempt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
 } // namespace
 
-StartSample startOnce(const char* program, const char* display) {
-    const Screen screen = connect(display);
+StartSample startOnce(const char* program, const char* display, int scale) {
+    Screen screen = connect(display);
+    screen.scale = scale;
     StartSample sample;
     pid_t pid = -1;
-    sample.firstFrameMs = startAndWait(screen.connection, screen.root, pid, program, display);
+    sample.firstFrameMs =
+        startAndWait(screen.connection, screen.root, pid, program, display, scale);
     if (pid > 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500)); // settled after start
         sample.residentKb = residentKb(pid);
@@ -142,7 +147,7 @@ double idleCpuMs(const char* program, const char* display, int seconds) {
     const Screen screen = connect(display);
     pid_t pid = -1;
     double used = -1;
-    if (startAndWait(screen.connection, screen.root, pid, program, display) >= 0) {
+    if (startAndWait(screen.connection, screen.root, pid, program, display, 1) >= 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         const double before = cpuMs(pid);
         std::this_thread::sleep_for(std::chrono::seconds(seconds));

@@ -1,5 +1,6 @@
 // Prints how the game starts against a bare Qt window of the same shape, both under one private
-// X server, and how long each command takes with its repaint:
+// X server, at screen scales 1 and 2, and how long each command takes with its repaint at each
+// scale:
 //   startbench [runs]
 #include "tools/startbench/timing.h"
 #include "tools/startbench/x_server.h"
@@ -8,6 +9,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 void printStart(const char* name, const std::vector<StartSample>& samples) {
@@ -19,47 +24,71 @@ void printStart(const char* name, const std::vector<StartSample>& samples) {
     }
     std::printf("  %-8s first frame %7.1f ms   resident %7ld kB\n", name, median(ms), median(kb));
 }
+
+void compareStarts(const char* display, int runs, int scale) {
+    std::vector<StartSample> game;
+    std::vector<StartSample> bare;
+    startOnce(QUORVEL_PROGRAM, display, scale); // warm the file cache for both
+    startOnce(BARE_WINDOW_PROGRAM, display, scale);
+    for (int run = 0; run < runs; ++run) {
+        game.push_back(startOnce(QUORVEL_PROGRAM, display, scale));
+        bare.push_back(startOnce(BARE_WINDOW_PROGRAM, display, scale));
+    }
+    std::printf(
+        "Start-up at screen scale %d under Xvfb %s, median of %d runs each, side by side:\n", scale,
+        display, runs);
+    printStart("quorvel", game);
+    printStart("bare", bare);
+    std::vector<double> gameMs, bareMs;
+    std::vector<long> gameKb, bareKb;
+    for (int run = 0; run < runs; ++run) {
+        gameMs.push_back(game[run].firstFrameMs);
+        bareMs.push_back(bare[run].firstFrameMs);
+        gameKb.push_back(game[run].residentKb);
+        bareKb.push_back(bare[run].residentKb);
+    }
+    std::printf("  ratio    first frame %7.2fx     resident %7.2fx\n",
+                median(gameMs) / median(bareMs),
+                static_cast<double>(median(gameKb)) / static_cast<double>(median(bareKb)));
+}
+
+// The command timings of one screen scale, in a process of their own: Qt takes the scale when
+// it starts.
+void timeCommandsInChild(const char* self, int scale) {
+    std::fflush(stdout);
+    const pid_t child = fork();
+    if (child == 0) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("QT_SCALE_FACTOR", std::to_string(scale).c_str(), 1);
+        execl(self, self, "--commands", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    waitpid(child, nullptr, 0);
+}
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--commands") == 0) {
+        int argumentCount = 1;
+        QApplication application(argumentCount, argv);
+        printCommandTimings(200);
+        return 0;
+    }
     const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
     {
-        XServer server(1024, 768);
+        XServer server(2048, 1536);
         if (!server.running()) {
             std::fprintf(stderr, "Xvfb could not be started\n");
             return 1;
         }
         const char* display = server.display().c_str();
-        std::vector<StartSample> game;
-        std::vector<StartSample> bare;
-        startOnce(QUORVEL_PROGRAM, display); // warm the file cache for both
-        startOnce(BARE_WINDOW_PROGRAM, display);
-        for (int run = 0; run < runs; ++run) {
-            game.push_back(startOnce(QUORVEL_PROGRAM, display));
-            bare.push_back(startOnce(BARE_WINDOW_PROGRAM, display));
-        }
-        std::printf("Start-up under Xvfb %s, median of %d runs each, side by side:\n", display,
-                    runs);
-        printStart("quorvel", game);
-        printStart("bare", bare);
-        std::vector<double> gameMs, bareMs;
-        std::vector<long> gameKb, bareKb;
-        for (int run = 0; run < runs; ++run) {
-            gameMs.push_back(game[run].firstFrameMs);
-            bareMs.push_back(bare[run].firstFrameMs);
-            gameKb.push_back(game[run].residentKb);
-            bareKb.push_back(bare[run].residentKb);
-        }
-        std::printf("  ratio    first frame %7.2fx     resident %7.2fx\n",
-                    median(gameMs) / median(bareMs),
-                    static_cast<double>(median(gameKb)) / static_cast<double>(median(bareKb)));
+        compareStarts(display, runs, 1);
+        compareStarts(display, runs, 2);
         const int idleSeconds = 3;
         std::printf("Idle CPU of quorvel over %d s after start: %.1f ms\n", idleSeconds,
                     idleCpuMs(QUORVEL_PROGRAM, display, idleSeconds));
     }
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    int argumentCount = 1;
-    QApplication application(argumentCount, argv);
-    printCommandTimings(200);
+    timeCommandsInChild(argv[0], 1);
+    timeCommandsInChild(argv[0], 2);
     return 0;
 }

@@ -17,9 +17,11 @@ struct StartSample {
     double firstFrameMs = -1;
     long residentKb = -1;
 };
-StartSample startOnce(const char* program, const char* display);
+// `scale` is the screen scale the program is started with (QT_SCALE_FACTOR).
+StartSample startOnce(const char* program, const char* display, int scale);
 // CPU time the game uses over `seconds` of sitting idle after its first frame.
 double idleCpuMs(const char* program, const char* display, int seconds);
 
-// The command handlers, each with its synchronous repaint, under Qt's offscreen platform.
+// The command handlers, each with its synchronous repaint, under Qt's offscreen platform at the
+// screen scale Qt was started with, and the time to draw the table again at another scale.
 void printCommandTimings(int samples);
