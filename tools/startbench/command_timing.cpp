@@ -8,6 +8,7 @@
 #include "platform/surface.h"
 #include "render/table_surface.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPainter>
 
@@ -73,7 +74,9 @@ void printCommandTimings(int samples) {
         fullRepaints.push_back(timeUs([&] { window.table().repaint(); }));
     }
     const double plainCopy = median(copies);
-    std::printf("Commands, offscreen, median of %d (x = times one plain copy):\n", samples);
+    std::printf("Commands, %s, assistive technology %s, median of %d (x = times one plain copy):\n",
+                qPrintable(QGuiApplication::platformName()),
+                QAccessible::isActive() ? "active" : "off", samples);
     std::printf("  %-10s %9.1f us\n", "copy", plainCopy);
     printRow("repaint", fullRepaints, plainCopy);
 
