@@ -1,5 +1,6 @@
 #include "app/table_widget.h"
 
+#include "app/table_accessible.h"
 #include "platform/surface.h"
 #include "render/layout.h"
 #include "render/table_surface.h"
@@ -9,6 +10,7 @@
 #include <QPainter>
 
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
+    installTableAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(TableLayout::backBufferWidth, TableLayout::backBufferHeight);
 }

@@ -33,6 +33,10 @@ void drawBadge(QPainter& painter, int row, const QString& family, bool smooth) {
 
 } // namespace
 
+std::string_view badgeLettering(int row) {
+    return badges[row].lettering;
+}
+
 QImage renderResultSheet(const QString& family) {
     QImage sheet(SheetLayout::resultSheetWidth, SheetLayout::resultSheetHeight,
                  QImage::Format_RGB32);

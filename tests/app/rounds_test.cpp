@@ -10,7 +10,6 @@
 #include <QEvent>
 #include <QImage>
 
-#include <cctype>
 #include <functional>
 #include <vector>
 
@@ -74,13 +73,7 @@ TEST_P(RoundTest, EachClickShowsItsPictureAndButtons) {
 
 INSTANTIATE_TEST_SUITE_P(Rounds, RoundTest, ::testing::ValuesIn(rounds),
                          [](const ::testing::TestParamInfo<Round>& info) {
-                             std::string name;
-                             for (const char* c = info.param.name; *c; ++c) {
-                                 if (std::isalnum(static_cast<unsigned char>(*c))) {
-                                     name += *c;
-                                 }
-                             }
-                             return name;
+                             return testName(info.param.name);
                          });
 
 TEST_F(WindowTest, BetButtonsShowTheirFigureAtOnce) {

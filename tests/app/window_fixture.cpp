@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <cctype>
+
 QAction* menuItem(MainWindow& window, const QString& text) {
     for (QAction* menu : window.menuBar()->actions()) {
         for (QAction* item : menu->menu()->actions()) {
@@ -22,6 +24,16 @@ QAction* menuItem(MainWindow& window, const QString& text) {
         }
     }
     return nullptr;
+}
+
+std::string testName(const char* words) {
+    std::string name;
+    for (const char* c = words; *c; ++c) {
+        if (std::isalnum(static_cast<unsigned char>(*c))) {
+            name += *c;
+        }
+    }
+    return name;
 }
 
 void WindowTest::SetUp() {

@@ -13,6 +13,10 @@ class QAction;
 // The item of the window's menus with this text ("Exit", "About"), or null.
 QAction* menuItem(MainWindow& window, const QString& text);
 
+// A test's name from the words of its row: their letters and digits ("hit to a bust" gives
+// "hittoabust").
+std::string testName(const char* words);
+
 // A freshly started game window, shown on Qt's offscreen screen.
 class WindowTest : public ::testing::Test {
   protected:

@@ -5,6 +5,7 @@
 #include "game/deal.h"
 #include "game/table_state.h"
 #include "render/table_surface.h"
+#include "render/table_words.h"
 #include "tools/sim/sim_view.h"
 
 namespace {
@@ -57,6 +58,20 @@ void registerHandler(const char* name, void (*prepare)(), Handler handler) {
         ->UseManualTime()
         ->Unit(benchmark::kNanosecond);
 }
+
+// What the window adds to a command while a screen reader listens: the table's words, built
+// from what the painter recorded, here those of a finished round.
+void wordsOfTheTable(benchmark::State& state) {
+    freshTable();
+    BenchWindow window;
+    onDeal(window);
+    while (!table.bettingMode) {
+        onStand(window);
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tableWords(tableContent()));
+    }
+}
 } // namespace
 
 void registerRendererBenchmarks() {
@@ -81,4 +96,6 @@ void registerRendererBenchmarks() {
             onBetTen(setupView);
         },
         onClearBet);
+    benchmark::RegisterBenchmark("render/tableWords", wordsOfTheTable)
+        ->Unit(benchmark::kNanosecond);
 }

@@ -8,6 +8,7 @@
 #include "platform/surface.h"
 #include "render/table_surface.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPainter>
 
@@ -95,9 +96,10 @@ void printCommandTimings(int samples) {
     const double plainCopy = median(copies);
     // the first deal draws its sprites at this scale for the first time
     const double firstDeal = timeUs([&] { routeCommand(window, IDC_DEAL); });
-    std::printf("Commands at screen scale %g, offscreen, back buffer %d x %d, median of %d "
-                "(x = times one plain copy):\n",
-                window.table().devicePixelRatioF(), image.width(), image.height(), samples);
+    std::printf("Commands at screen scale %g, %s, assistive technology %s, back buffer %d x %d, "
+                "median of %d (x = times one plain copy):\n",
+                window.table().devicePixelRatioF(), qPrintable(QGuiApplication::platformName()),
+                QAccessible::isActive() ? "active" : "off", image.width(), image.height(), samples);
     std::printf("  %-10s %9.1f us\n", "copy", plainCopy);
     printRow("repaint", fullRepaints, plainCopy);
     printRow("1st Deal", {firstDeal}, plainCopy);

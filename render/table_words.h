@@ -1,0 +1,13 @@
+#pragma once
+
+#include "render/table_content.h"
+
+#include <string>
+
+// What the table picture shows, in plain English and in reading order: the dealer's hand, the
+// player's hand and, after a split, the split hand, each with its badge; the count panel as it
+// reads; then the Current Bet and the Money figures. For example:
+//   "Dealers Hand: a face-down card, ten of spades. Players Hand: eight of clubs, three of
+//   hearts. Dealers Count 10. Players Count 11. Current Bet 5. Money 1000."
+// Built from what the painter recorded, so the words never say more than the picture.
+std::string tableWords(const TableContent& content);
