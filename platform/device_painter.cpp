@@ -1,14 +1,21 @@
 #include "platform/device_painter.h"
 
 namespace {
-QImage devicePixels(QImage& image) {
-    return QImage(image.bits(), image.width(), image.height(), image.bytesPerLine(),
-                  image.format());
+QImage& atOneToOne(QImage& image) {
+    image.setDevicePixelRatio(1.0);
+    return image;
 }
 } // namespace
 
+// The painter is made on the image itself, whose paint engine Qt keeps from one operation to
+// the next.
 DevicePainter::DevicePainter(Surface& target)
-    : pixels_(devicePixels(target.image())), painter_(&pixels_) {}
+    : image_(target.image()), scale_(target.scale()), painter_(&atOneToOne(image_)) {}
+
+DevicePainter::~DevicePainter() {
+    painter_.end();
+    image_.setDevicePixelRatio(scale_);
+}
 
 QRect deviceRect(PixelRect rect, double scale) {
     const QPoint topLeft(toDevice(rect.left, scale), toDevice(rect.top, scale));

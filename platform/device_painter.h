@@ -7,14 +7,20 @@
 #include <QRect>
 
 // Paints a surface in its own device pixels, whatever its device pixel ratio: the drawing
-// operations place everything on the device grid themselves.
+// operations place everything on the device grid themselves. While it lives, the surface's
+// image is at one device pixel a pixel.
 class DevicePainter {
   public:
     explicit DevicePainter(Surface& target);
+    ~DevicePainter();
+    DevicePainter(const DevicePainter&) = delete;
+    DevicePainter& operator=(const DevicePainter&) = delete;
+
     QPainter& painter() { return painter_; }
 
   private:
-    QImage pixels_; // the surface's pixels, shared, without its device pixel ratio
+    QImage& image_;
+    double scale_;
     QPainter painter_;
 };
 

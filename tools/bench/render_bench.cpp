@@ -51,6 +51,9 @@ void registerHandler(const char* name, void (*prepare)(), Handler handler) {
                                      BenchWindow window;
                                      for (auto _ : state) {
                                          prepare();
+                                         // as the Deal that a player presses would: the table
+                                         // drawn since the last round is let go
+                                         window.clearTable();
                                          timeOnly(state, [&] { handler(window); });
                                      }
                                      finishRound();
