@@ -9,6 +9,7 @@
 #include "tests/support/table_fixture.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -118,4 +119,29 @@ TEST_F(Screens, MidRoundAndAfterItThePictureIsTheOneDrawnThereFromTheStart) {
     EXPECT_EQ(midRound, drawnFromTheStart(2.0, "TDP"));
     EXPECT_EQ(finished, drawnFromTheStart(2.0, "TDPXHS"));
     EXPECT_EQ(finishedAtOne, drawnFromTheStart(1.0, "TDPXHS"));
+}
+
+// At a fractional ratio the window's picture, at its place below the menu bar, is the back
+// buffer pixel for pixel wherever no button covers it.
+TEST_F(Screens, AtOneAndAHalfTheWindowShowsTheBackBufferPixelForPixel) {
+    moveTo("three");
+    press("TDPXHS");
+    const double scale = 1.5;
+    const QImage screen = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint origin = window->table().mapTo(window.get(), QPoint(0, 0)) * scale;
+    QImage expected = backBuffer().image().convertToFormat(QImage::Format_RGB32);
+    expected.setDevicePixelRatio(1.0);
+    QRegion buttons;
+    for (std::int32_t id = 0; id < buttonCount; ++id) {
+        const QRect place = window->button(ControlId(id)).geometry();
+        buttons += QRect(place.topLeft() * scale, place.size() * scale).adjusted(-2, -2, 2, 2);
+    }
+    int unlike = 0;
+    for (int y = 0; y < toDevice(406, scale); ++y) {
+        for (int x = 0; x < toDevice(558, scale); ++x) {
+            unlike += !buttons.contains(QPoint(x, y)) &&
+                      screen.pixel(origin + QPoint(x, y)) != expected.pixel(x, y);
+        }
+    }
+    EXPECT_EQ(unlike, 0);
 }

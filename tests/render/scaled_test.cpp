@@ -117,11 +117,20 @@ TEST_F(ScaledPicture, CardsAreDrawnAtDeviceResolution) {
 class EveryRatio : public ScaledPicture, public testing::WithParamInterface<double> {};
 
 // Shrunk back to logical size, each picture lies on the 1x picture: every card, badge, label and
-// line in its place, whatever the ratio.
+// line in its place, whatever the ratio. The cards of a hand meet without a seam.
 TEST_P(EveryRatio, ShrunkToLogicalSizeItLiesOnTheOneToOnePicture) {
+    const double scale = GetParam();
     const QImage logical = drawnAt(1.0, referenceDraws, referenceButtons, referenceSeed);
-    const QImage scaled = drawnAt(GetParam(), referenceDraws, referenceButtons, referenceSeed);
+    const QImage scaled = drawnAt(scale, referenceDraws, referenceButtons, referenceSeed);
     EXPECT_LT(shareFarFrom(scaled, logical), 2.0);
+    const QImage dealerRow = deviceCopy(scaled).copy(
+        QRect(QPoint(toDevice(10, scale), toDevice(30, scale)),
+              QPoint(toDevice(10 + 2 * 35 + 71, scale) - 1, toDevice(30 + 96, scale) - 1)));
+    for (int y = 0; y < dealerRow.height(); ++y) {
+        for (int x = 0; x < dealerRow.width(); ++x) {
+            ASSERT_NE(dealerRow.pixel(x, y), qRgb(0, 128, 0)) << x << "," << y;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, EveryRatio,
