@@ -186,18 +186,18 @@ class UpCardAnalysis {
         ExactReturn sum;
         forEachDeal([&](const PlayerHand& hand, int first, int second, double chance) {
             if (isNatural(first, second)) {
-                const double paid = rules.naturalPaidAgainstDealer21 ? 1 : noNatural(hand);
+                const double paid = rules.naturalPaidAgainstDealer21 ? 1 : 1 - dealerNatural(hand);
                 sum.perRound += chance * pays * paid;
                 return;
             }
             double value = rules.naturalsSettledFirst ? noNatural(hand) - 1 : 0;
             const double splittable = pairChance(first, second);
             if (splittable > 0) {
-                const double played = handValue(hand, true, true);
-                value += splittable * played;
+                const double asPair = handValue(hand, true, true);
+                value += splittable * asPair;
                 if (codeFor(hand, true) == 'P') {
                     sum.splitRate += chance * splittable * noNatural(hand);
-                    sum.perSplitRound += chance * splittable * played;
+                    sum.perSplitRound += chance * splittable * asPair;
                 }
             }
             value += (1 - splittable) * handValue(hand, true, false);
@@ -255,15 +255,19 @@ class UpCardAnalysis {
         return static_cast<double>(shoe[v] - hand.out[v]) / (shoeSize - hand.outCount);
     }
 
-    // The chance that the hole card makes no natural, with the hand's cards out of the shoe;
-    // 1 when a natural is found only at the end of the round.
-    double noNatural(const PlayerHand& hand) const {
-        if (!rules.naturalsSettledFirst || (up != ace && up != ten)) {
-            return 1;
+    // The chance that the hole card makes the dealer a natural, with the hand's cards out.
+    double dealerNatural(const PlayerHand& hand) const {
+        if (up != ace && up != ten) {
+            return 0;
         }
         const auto completes = static_cast<std::size_t>(up == ace ? ten : ace);
-        return 1 - static_cast<double>(shoe[completes] - hand.out[completes]) /
-                       (shoeSize - hand.outCount);
+        return static_cast<double>(shoe[completes] - hand.out[completes]) /
+               (shoeSize - hand.outCount);
+    }
+
+    // The chance that play goes on past the deal: 1 when a natural is found only at the end.
+    double noNatural(const PlayerHand& hand) const {
+        return rules.naturalsSettledFirst ? 1 - dealerNatural(hand) : 1;
     }
 
     const DealerOutcome& dealer(const PlayerHand& hand) {
@@ -295,28 +299,28 @@ class UpCardAnalysis {
     // A hand over 21 loses its stakes whatever the dealer holds.
     double bust(const PlayerHand& hand, double stakes) const { return -stakes * noNatural(hand); }
 
-    double hit(const PlayerHand& hand) {
-        double value = 0;
+    // The expected value over the next card drawn to the hand.
+    template <typename Value> double overNextCard(const PlayerHand& hand, Value value) {
+        double sum = 0;
         for (int index = 0; index < values; ++index) {
             const double chance = drawChance(hand, index);
             if (chance > 0) {
-                const PlayerHand next = hand.with(index);
-                value += chance * (next.hard > 21 ? bust(next, 1) : handValue(next, false, false));
+                sum += chance * value(hand.with(index));
             }
         }
-        return value;
+        return sum;
+    }
+
+    double hit(const PlayerHand& hand) {
+        return overNextCard(hand, [this](const PlayerHand& next) {
+            return next.hard > 21 ? bust(next, 1) : handValue(next, false, false);
+        });
     }
 
     double doubled(const PlayerHand& hand) {
-        double value = 0;
-        for (int index = 0; index < values; ++index) {
-            const double chance = drawChance(hand, index);
-            if (chance > 0) {
-                const PlayerHand next = hand.with(index);
-                value += chance * (next.hard > 21 ? bust(next, 2) : 2 * stand(next));
-            }
-        }
-        return value;
+        return overNextCard(hand, [this](const PlayerHand& next) {
+            return next.hard > 21 ? bust(next, 2) : 2 * stand(next);
+        });
     }
 
     // The first hand of a split, with one pair card; its card and the rest of its play. The
@@ -331,15 +335,8 @@ class UpCardAnalysis {
     }
 
     double split(const PlayerHand& pair) {
-        const PlayerHand one = splitHand(pair);
-        double value = 0;
-        for (int index = 0; index < values; ++index) {
-            const double chance = drawChance(one, index);
-            if (chance > 0) {
-                value += chance * splitHandValue(one.with(index));
-            }
-        }
-        return 2 * value;
+        return 2 * overNextCard(splitHand(pair),
+                                [this](const PlayerHand& next) { return splitHandValue(next); });
     }
 
     // A hand of a split with its second card.
