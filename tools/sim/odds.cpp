@@ -159,7 +159,6 @@ int classOf(int total, bool soft) {
 struct Visit {
     PlayerHand hand;
     bool canDouble = false;
-    bool canSplit = false;
     double weight = 0;
 };
 
@@ -413,7 +412,7 @@ class UpCardAnalysis {
             }
             const double splittable = pairChance(first, second);
             if (splittable > 0) {
-                pairs.push_back(Visit{hand, true, true, chance * splittable});
+                pairs.push_back(Visit{hand, true, chance * splittable});
                 if (codeFor(hand, true) == 'P') {
                     const PlayerHand one = splitHand(hand);
                     for (int index = 0; index < values; ++index) {
