@@ -392,6 +392,15 @@ TEST_F(RoundTest, ReshuffleCountdown) {
     EXPECT_EQ(table.cardsUntilReshuffle, 270) << "274 less the four cards just dealt";
 }
 
+TEST_F(RoundTest, CountdownOfExactlyZeroRebuildsAtTheNextDeal) {
+    arrangeShoe(cards({"10S", "10C", "9H", "7D"}));
+    pressAll(view, {"deal", "stand"});
+    table.cardsUntilReshuffle = 0;
+    press(view, "deal");
+    EXPECT_EQ(table.shoe.cardCount, 308) << "312 less the four cards just dealt";
+    EXPECT_EQ(table.cardsUntilReshuffle, 270);
+}
+
 TEST_F(RoundTest, FirstShoeDealsAtLeast280CardsThenRebuilds) {
     randomSeed(99);
     std::int32_t dealt = 0;

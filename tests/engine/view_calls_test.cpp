@@ -123,3 +123,65 @@ TEST_F(ViewCalls, FirstHandBustShowsItsBadgeAtOnce) {
                       {"paintNextCard:0", "paintResults:0:0", "enable:double:1", "paintCounts"},
                       refresh}));
 }
+
+namespace {
+// Writes down the bank each time the money panel is painted.
+class MoneyWatchingView : public RecordingView {
+  public:
+    void paintMoney() override {
+        shownBanks.push_back(table.bank);
+        RecordingView::paintMoney();
+    }
+    std::vector<std::int32_t> shownBanks;
+};
+
+// Both hands of a split go over 21 while the dealer holds 16: the dealer must not draw.
+class BothSplitHandsBust : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        resetTable();
+        // pair of eights against 10 and 6; the hands get 10 (18) and 4 (12); then KS and QS
+        arrangeShoe(cards({"8S", "10C", "8H", "6D", "10S", "4H", "KS", "QS"}));
+        pressAll(view, {"deal", "split"});
+    }
+    MoneyWatchingView view;
+};
+} // namespace
+
+TEST_F(BothSplitHandsBust, ByHit) {
+    press(view, "hit");
+    EXPECT_TRUE(table.firstHandBusted);
+    EXPECT_EQ(view.calls(),
+              concat({firstActionsOff,
+                      {"paintNextCard:0", "paintResults:0:0", "enable:double:1", "paintCounts"},
+                      refresh}));
+    press(view, "hit");
+    EXPECT_EQ(view.calls(), concat({firstActionsOff,
+                                    {"paintNextCard:2"},
+                                    toBetting,
+                                    reveal,
+                                    {"paintResults:2:0", "paintMoney", "paintCounts"},
+                                    refresh}));
+    EXPECT_EQ(table.dealerHand.cards->count, 2);
+    EXPECT_EQ(table.bank, 990);
+    EXPECT_EQ(view.shownBanks, (std::vector<std::int32_t>{1000, 990}));
+}
+
+TEST_F(BothSplitHandsBust, ByDouble) {
+    press(view, "double");
+    EXPECT_TRUE(table.firstHandBusted);
+    EXPECT_EQ(view.calls(),
+              concat({firstActionsOff,
+                      {"paintNextCard:0", "enable:double:1", "paintResults:0:0", "paintCounts"},
+                      refresh}));
+    press(view, "double");
+    EXPECT_EQ(view.calls(), concat({firstActionsOff,
+                                    {"paintNextCard:2", "paintResults:3:0", "paintMoney"},
+                                    reveal,
+                                    toBetting,
+                                    {"paintCounts"},
+                                    refresh}));
+    EXPECT_EQ(table.dealerHand.cards->count, 2);
+    EXPECT_EQ(table.bank, 980);
+    EXPECT_EQ(view.shownBanks, (std::vector<std::int32_t>{1000, 980}));
+}

@@ -14,6 +14,33 @@ TEST(Arguments, PlayWithEveryOption) {
     EXPECT_TRUE(parsed.command->json);
 }
 
+TEST(Arguments, ValuesMayBeJoinedWithAnEqualsSign) {
+    const auto parsed =
+        parseArguments({"play", "--rounds=250", "--seed=7", "--strategy=optimal", "--json"});
+    ASSERT_TRUE(parsed.command) << parsed.error;
+    EXPECT_EQ(parsed.command->rounds, 250);
+    EXPECT_EQ(parsed.command->seed, 7u);
+    EXPECT_EQ(parsed.command->strategy, Strategy::Optimal);
+}
+
+TEST(Arguments, OddsTakesAStakeOfFiveOrMore) {
+    const auto parsed = parseArguments({"odds", "--stake", "10", "--json"});
+    ASSERT_TRUE(parsed.command) << parsed.error;
+    EXPECT_EQ(parsed.command->kind, SimCommand::Kind::Odds);
+    EXPECT_EQ(parsed.command->stake, 10);
+    EXPECT_TRUE(parsed.command->json);
+    EXPECT_EQ(parseArguments({"odds"}).command->stake, 5);
+}
+
+TEST(Arguments, HelpAfterAnyCommandAndVersion) {
+    for (const char* verb : {"replay", "play", "odds"}) {
+        EXPECT_EQ(parseArguments({verb, "--help"}).command->kind, SimCommand::Kind::Help) << verb;
+    }
+    EXPECT_EQ(parseArguments({"play", "--rounds", "3", "-h"}).command->kind,
+              SimCommand::Kind::Help);
+    EXPECT_EQ(parseArguments({"--version"}).command->kind, SimCommand::Kind::Version);
+}
+
 TEST(Arguments, ReplaySeedIsOptional) {
     const auto plain = parseArguments({"replay"});
     ASSERT_TRUE(plain.command);
@@ -55,5 +82,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"play"}, "--rounds"}, BadLine{{"play", "--rounds", "0"}, "\"0\""},
         BadLine{{"play", "--rounds", "1000000001"}, "1000000001"},
         BadLine{{"play", "--rounds", "10", "--strategy", "card-counter"}, "card-counter"},
-        BadLine{{"play", "--rounds", "10", "--fast"}, "--fast"}));
+        BadLine{{"play", "--rounds", "10", "--fast"}, "--fast"},
+        BadLine{{"play", "--rounds", "5", "--rounds=6"}, "--rounds is given more than once"},
+        BadLine{{"play", "--rounds", "5", "--json", "--json"}, "--json is given more than once"},
+        BadLine{{"play", "--rounds", "5", "--json=yes"}, "--json takes no value"},
+        BadLine{{"play", "--rounds="}, "--rounds wants"},
+        BadLine{{"odds", "--stake", "4"}, "\"4\""},
+        BadLine{{"odds", "--stake", "2147483648"}, "2147483648"},
+        BadLine{{"odds", "--seed", "3"}, "--seed"}, BadLine{{"replay", "--version"}, "--version"}));
 } // namespace

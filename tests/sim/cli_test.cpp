@@ -23,16 +23,19 @@ std::string readAll(const std::filesystem::path& path) {
     return text.str();
 }
 
-// Runs the program with `arguments` (already quoted for the shell) and `input` on stdin.
-Outcome runSim(const std::string& arguments, const std::string& input) {
+// Runs the program with `arguments` (already quoted for the shell) and `input` on stdin, or
+// with standard input and output taken from the paths given.
+Outcome runSim(const std::string& arguments, const std::string& input,
+               const std::string& inputPath = {}, const std::string& outputPath = {}) {
     char pattern[] = "/tmp/quorvel-sim-test-XXXXXX";
     const char* dir = mkdtemp(pattern);
     EXPECT_NE(dir, nullptr);
     const std::filesystem::path base(dir);
     std::ofstream(base / "in") << input;
-    const std::string command = std::string("'") + SIM_PROGRAM + "' " + arguments + " < '" +
-                                (base / "in").string() + "' > '" + (base / "out").string() +
-                                "' 2> '" + (base / "err").string() + "'";
+    const std::string in = inputPath.empty() ? (base / "in").string() : inputPath;
+    const std::string out = outputPath.empty() ? (base / "out").string() : outputPath;
+    const std::string command = std::string("'") + SIM_PROGRAM + "' " + arguments + " < '" + in +
+                                "' > '" + out + "' 2> '" + (base / "err").string() + "'";
     const int status = std::system(command.c_str());
     Outcome outcome;
     outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -64,13 +67,52 @@ TEST(Program, UnknownWordExitsTwoNamingTheLine) {
 }
 
 TEST(Program, BadArgumentsExitTwoWithoutRunning) {
-    for (const char* arguments : {"replay --seed 4294967296", "replay --seed x", "play",
-                                  "play --rounds 10 --strategy wild", "shuffle", ""}) {
+    for (const char* arguments :
+         {"replay --seed 4294967296", "replay --seed x", "play", "play --rounds 10 --strategy wild",
+          "shuffle", "", "play --rounds 5 --rounds 5"}) {
         const Outcome run = runSim(arguments, "deal\n");
         EXPECT_EQ(run.exitCode, 2) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
         EXPECT_NE(run.err.find("usage:"), std::string::npos) << arguments;
     }
+}
+
+TEST(Program, EveryCommandTakesHelpAndTheProgramItsVersion) {
+    for (const char* arguments : {"--help", "replay --help", "play --help", "odds -h"}) {
+        const Outcome run = runSim(arguments, "");
+        EXPECT_EQ(run.exitCode, 0) << arguments;
+        EXPECT_EQ(run.err, "") << arguments;
+        for (const char* explained :
+             {"--seed N", "--rounds N", "--strategy NAME", "--stake N", "--json", "optimal",
+              "dealer", "stand", "basic", "Exit codes", "--rounds=5"}) {
+            EXPECT_NE(run.out.find(explained), std::string::npos) << arguments << ": " << explained;
+        }
+    }
+    const Outcome version = runSim("--version", "");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.rfind("quorvel-sim 1.", 0), 0u) << version.out;
+}
+
+TEST(Program, AnUnreadableInputExitsTwoWithTheSystemsReason) {
+    const Outcome run = runSim("replay --seed 1", "", "/");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(lineCount(run.out), 1u) << "the start-up line only";
+    EXPECT_EQ(run.err, "quorvel-sim: cannot read standard input: Is a directory\n");
+}
+
+TEST(Program, AnUnwritableOutputExitsOne) {
+    const Outcome run = runSim("odds", "", "", "/dev/full");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("cannot write standard output"), std::string::npos) << run.err;
+}
+
+TEST(Program, OddsJsonHasALineForEachStrategyThenTheChart) {
+    const Outcome run = runSim("odds --stake=10 --json", "");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(lineCount(run.out), 5u);
+    EXPECT_EQ(run.out.rfind("{\"strategy\":\"stand\",\"stake\":10,\"return\":-0.15", 0), 0u)
+        << run.out;
+    EXPECT_NE(run.out.find("\n{\"chart\":\"optimal\",\"columns\":[\"2\","), std::string::npos);
 }
 
 TEST(Program, PlayJsonIsOneLineAndRepeatsWithTheSeed) {

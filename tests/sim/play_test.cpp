@@ -58,6 +58,18 @@ TEST(Play, HandOutcomesAddUpToTheBank) {
     }
 }
 
+TEST(Play, AFreshShoeDealsEveryRoundOffAFullShoe) {
+    std::ostringstream progress;
+    PlayOptions options;
+    options.rounds = 1000;
+    options.seed = 4;
+    options.freshShoe = true;
+    runPlay(options, progress);
+    const std::int32_t dealt = table.playerHand.cards->count + table.dealerHand.cards->count +
+                               table.splitHand.cards->count;
+    EXPECT_EQ(table.shoe.cardCount + dealt, 312);
+}
+
 TEST(Play, OnlyBasicDoublesAndSplits) {
     const PlayTally basic = play(Strategy::Basic, 20'000, 3).tally;
     EXPECT_GT(basic.doubles, 0);

@@ -76,6 +76,18 @@ INSTANTIATE_TEST_SUITE_P(
                     Situation{{"2H", "2C"}, "8S", true, true, IDC_HIT},           // 2, 2 v 8
                     Situation{{"AH", "TC"}, "TS", true, false, IDC_STAND})); // 21 after a split
 
+// Two aces that may not split again, in a hand of a split: the computed chart doubles against a
+// six where the written one hits.
+TEST(OtherStrategies, OptimalPlaysTheComputedChart) {
+    Hand hand;
+    handInit(hand);
+    handAddCard(hand, named("AH"));
+    handAddCard(hand, named("AC"));
+    const Decision decision{hand, named("6S"), true, false};
+    EXPECT_EQ(chooseAction(Strategy::Basic, decision), IDC_HIT);
+    EXPECT_EQ(chooseAction(Strategy::Optimal, decision), IDC_DOUBLE);
+}
+
 TEST(OtherStrategies, StandAlwaysAndDealerHitsTo17) {
     Hand hand;
     handInit(hand);

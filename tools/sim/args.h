@@ -9,12 +9,14 @@
 
 // The command line of quorvel-sim, checked in full before anything runs.
 struct SimCommand {
-    enum class Kind { Replay, Play, Help };
+    enum class Kind { Replay, Play, Odds, Help, Version };
     Kind kind = Kind::Help;
     std::optional<std::uint32_t> seed;
     std::int64_t rounds = 0;
     Strategy strategy = Strategy::Basic;
+    std::int32_t stake = 5;
     bool json = false;
+    bool freshShoe = false;
 };
 
 struct ParsedArguments {
@@ -25,7 +27,10 @@ struct ParsedArguments {
 // `arguments` leaves out the program name.
 ParsedArguments parseArguments(const std::vector<std::string>& arguments);
 
+// The command lines in short, for a wrong command line; and the whole help.
 std::string usageText();
+std::string helpText();
+std::string versionText(); // "quorvel-sim 1.0"
 
 // A billion rounds keep the bank far inside its 32-bit range (it moves at most 20 a round and
 // drifts by a few hundredths of that), so every round's result is the bank's true change.

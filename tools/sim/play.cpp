@@ -92,6 +92,8 @@ void playRound(SimView& view, Strategy strategy, PlayTally& tally) {
     countHand(table.playerHand, table.playerDoubled, tally);
     if (table.splitActive) {
         ++tally.splits;
+        tally.splitMoney += change;
+        tally.splitSquares += change * change;
         countHand(table.splitHand, table.splitDoubled, tally);
     }
 }
@@ -108,6 +110,9 @@ PlayReport runPlay(const PlayOptions& options, std::ostream& progress) {
     const std::int64_t step = options.rounds / 100 > 0 ? options.rounds / 100 : 1;
     const auto start = std::chrono::steady_clock::now();
     for (std::int64_t round = 0; round < options.rounds; ++round) {
+        if (options.freshShoe) {
+            table.cardsUntilReshuffle = 0;
+        }
         playRound(view, options.strategy, report.tally);
         if (options.showProgress && (round + 1) % step == 0) {
             drawProgress(progress, round + 1, options.rounds);
@@ -149,6 +154,8 @@ std::string reportText(const PlayReport& report) {
     add("strategy", std::string(strategyName(report.options.strategy)));
     add("seed", std::to_string(report.options.seed));
     add("stake", std::to_string(report.stake));
+    add("shoe", report.options.freshShoe ? "full at every round"
+                                         : "rebuilt after 280, then every 274 cards");
     add("rounds", std::to_string(t.rounds));
     std::snprintf(line, sizeof line, "%+.5f stakes per round, 95%% CI [%+.5f, %+.5f], sd %.4f",
                   net.mean, net.low, net.high, net.sd);
@@ -178,6 +185,7 @@ std::string reportJson(const PlayReport& report) {
         .text("strategy", strategyName(report.options.strategy))
         .number("seed", report.options.seed)
         .number("stake", report.stake)
+        .boolean("fresh_shoe", report.options.freshShoe)
         .number("rounds", t.rounds)
         .decimal("net_per_round", net.mean, 6)
         .decimal("ci95_low", net.low, 6)
@@ -199,6 +207,8 @@ std::string reportJson(const PlayReport& report) {
         .decimal("dealer_natural_rate", fraction(t.dealerNaturals, t.rounds), 6)
         .decimal("double_rate", fraction(t.doubles, t.hands), 6)
         .decimal("split_rate", fraction(t.splits, t.rounds), 6)
+        .number("split_net", t.splitMoney)
+        .number("split_net_squares", t.splitSquares)
         .decimal("rounds_per_second",
                  report.seconds > 0 ? static_cast<double>(t.rounds) / report.seconds : 0.0, 0)
         .str();

@@ -21,6 +21,8 @@ struct PlayTally {
     std::int64_t netMoney = 0;       // the bank's change over all rounds
     std::int64_t netSquares = 0;     // the sum of the squares of each round's change
     std::int64_t handMoney = 0;      // the same change, added up hand by hand from the outcomes
+    std::int64_t splitMoney = 0;     // the bank's change over the rounds that were split
+    std::int64_t splitSquares = 0;   // the sum of the squares of each split round's change
 };
 
 // Plays one round from betting mode to betting mode through the buttons a player would press,
@@ -32,6 +34,8 @@ struct PlayOptions {
     std::uint32_t seed = 0;
     Strategy strategy = Strategy::Basic;
     bool showProgress = false; // a bar on `progress` as the rounds go by
+    bool freshShoe = false;    // every round off a full shoe: the countdown is spent before each
+                               // Deal, so the game's own rebuild runs at every Deal
 };
 
 struct PlayReport {

@@ -1,94 +1,54 @@
 #include "tools/sim/strategy.h"
 
-#include <array>
+#include "tools/sim/odds.h"
 
 namespace {
-// Basic strategy for six decks, the dealer standing on soft 17, doubling after a split allowed,
-// no surrender. Columns: the dealer's up card 2, 3, 4, 5, 6, 7, 8, 9, 10, A.
-// H hit, S stand, D double (else hit), d double (else stand), P split.
-using Row = std::string_view;
-
-// Hard totals, indexed by total; below 5 there is nothing to do but hit.
-constexpr std::array<Row, 22> hardTotals{
-    "HHHHHHHHHH", "HHHHHHHHHH", "HHHHHHHHHH", "HHHHHHHHHH", "HHHHHHHHHH", // 0-4
-    "HHHHHHHHHH",                                                         // 5
-    "HHHHHHHHHH",                                                         // 6
-    "HHHHHHHHHH",                                                         // 7
-    "HHHHHHHHHH",                                                         // 8
-    "HDDDDHHHHH",                                                         // 9
-    "DDDDDDDDHH",                                                         // 10
-    "DDDDDDDDDH",                                                         // 11
-    "HHSSSHHHHH",                                                         // 12
-    "SSSSSHHHHH",                                                         // 13
-    "SSSSSHHHHH",                                                         // 14
-    "SSSSSHHHHH",                                                         // 15
-    "SSSSSHHHHH",                                                         // 16
-    "SSSSSSSSSS",                                                         // 17
-    "SSSSSSSSSS",                                                         // 18
-    "SSSSSSSSSS",                                                         // 19
-    "SSSSSSSSSS",                                                         // 20
-    "SSSSSSSSSS",                                                         // 21
-};
-
-// Soft totals (an ace counted as 11), indexed by total from 12 (two aces not split).
-constexpr std::array<Row, 10> softTotals{
-    "HHHHHHHHHH", // 12
-    "HHHDDHHHHH", // 13
-    "HHHDDHHHHH", // 14
-    "HHDDDHHHHH", // 15
-    "HHDDDHHHHH", // 16
-    "HDDDDHHHHH", // 17
-    "SddddSSHHH", // 18
-    "SSSSSSSSSS", // 19
-    "SSSSSSSSSS", // 20
-    "SSSSSSSSSS", // 21
-};
-
-// Pairs, indexed by the value of one card (ace 1, tens 10): P splits, '.' plays the total.
-constexpr std::array<Row, 11> pairs{
-    "..........", // unused
-    "PPPPPPPPPP", // A,A
-    "PPPPPP....", // 2,2
-    "PPPPPP....", // 3,3
-    "...PP.....", // 4,4
-    "..........", // 5,5: a hard 10
-    "PPPPP.....", // 6,6
-    "PPPPPP....", // 7,7
-    "PPPPPPPPPP", // 8,8
-    "PPPPP.PP..", // 9,9
-    "..........", // 10,10
-};
-
 std::int32_t cardValue(std::int32_t rank) {
     return rank > 10 ? 10 : rank;
 }
 
-std::size_t upCardColumn(const Card& up) {
-    const std::int32_t value = cardValue(up.rank);
-    return value == 1 ? 9 : static_cast<std::size_t>(value - 2);
+// Basic strategy for six decks, the dealer standing on soft 17, doubling after a split allowed,
+// no surrender; written by hand from the usual tables.
+Chart basic() {
+    Chart chart;
+    for (int total = 0; total <= 8; ++total) {
+        chart.hard[static_cast<std::size_t>(total)] = "HHHHHHHHHH";
+    }
+    chart.hard[9] = "HDDDDHHHHH";
+    chart.hard[10] = "DDDDDDDDHH";
+    chart.hard[11] = "DDDDDDDDDH";
+    chart.hard[12] = "HHSSSHHHHH";
+    for (int total = 13; total <= 16; ++total) {
+        chart.hard[static_cast<std::size_t>(total)] = "SSSSSHHHHH";
+    }
+    for (int total = 17; total <= 21; ++total) {
+        chart.hard[static_cast<std::size_t>(total)] = "SSSSSSSSSS";
+    }
+    chart.soft = {"HHHHHHHHHH", "HHHDDHHHHH", "HHHDDHHHHH", "HHDDDHHHHH", "HHDDDHHHHH",
+                  "HDDDDHHHHH", "SddddSSHHH", "SSSSSSSSSS", "SSSSSSSSSS", "SSSSSSSSSS"};
+    chart.pairs = {"..........", "PPPPPPPPPP", "PPPPPP....", "PPPPPP....",
+                   "...PP.....", "..........", "PPPPP.....", "PPPPPP....",
+                   "PPPPPPPPPP", "PPPPP.PP..", ".........."};
+    return chart;
 }
 
-char basicCode(const Decision& decision) {
-    const std::size_t column = upCardColumn(decision.dealerUp);
-    const Hand& hand = decision.hand;
-    if (decision.canSplit) {
-        const std::int32_t pairValue = cardValue(hand.cards->head->rank);
-        if (pairs[static_cast<std::size_t>(pairValue)][column] == 'P') {
-            return 'P';
-        }
+// Hit below `standAt`, never double or split.
+Chart standingFrom(int standAt) {
+    Chart chart;
+    for (std::size_t total = 0; total < chart.hard.size(); ++total) {
+        chart.hard[total] =
+            std::string(chartColumns, static_cast<int>(total) < standAt ? 'H' : 'S');
     }
-    const std::int32_t total = hand.total;
-    if (total >= 21) {
-        return 'S';
+    for (std::size_t row = 0; row < chart.soft.size(); ++row) {
+        chart.soft[row] =
+            std::string(chartColumns, static_cast<int>(row) + 12 < standAt ? 'H' : 'S');
     }
-    if (hand.softAces > 0 && total >= 12) {
-        return softTotals[static_cast<std::size_t>(total - 12)][column];
-    }
-    return hardTotals[static_cast<std::size_t>(total < 0 ? 0 : total)][column];
+    chart.pairs.fill(std::string(chartColumns, '.'));
+    return chart;
 }
 
-ControlId basicAction(const Decision& decision) {
-    switch (basicCode(decision)) {
+ControlId actionFor(char code, const Decision& decision) {
+    switch (code) {
     case 'P':
         return IDC_SPLIT;
     case 'D':
@@ -104,7 +64,7 @@ ControlId basicAction(const Decision& decision) {
 } // namespace
 
 std::optional<Strategy> strategyFromName(std::string_view name) {
-    for (const Strategy strategy : {Strategy::Basic, Strategy::Stand, Strategy::Dealer}) {
+    for (const Strategy strategy : allStrategies) {
         if (strategyName(strategy) == name) {
             return strategy;
         }
@@ -118,18 +78,49 @@ std::string_view strategyName(Strategy strategy) {
         return "stand";
     case Strategy::Dealer:
         return "dealer";
+    case Strategy::Optimal:
+        return "optimal";
     default:
         return "basic";
     }
 }
 
-ControlId chooseAction(Strategy strategy, const Decision& decision) {
+const Chart& chartFor(Strategy strategy) {
+    static const Chart basicChart = basic();
+    static const Chart standChart = standingFrom(0);
+    static const Chart dealerChart = standingFrom(17);
     switch (strategy) {
     case Strategy::Stand:
-        return IDC_STAND;
+        return standChart;
     case Strategy::Dealer:
-        return decision.hand.total <= 16 ? IDC_HIT : IDC_STAND;
-    default:
-        return basicAction(decision);
+        return dealerChart;
+    case Strategy::Optimal: {
+        static const Chart optimalChart = bestChart(Rules{});
+        return optimalChart;
     }
+    default:
+        return basicChart;
+    }
+}
+
+char chartCode(const Chart& chart, int total, bool soft, int pairValue, int upValue) {
+    const std::size_t column = chartColumn(upValue);
+    if (pairValue > 0 && chart.pairs[static_cast<std::size_t>(pairValue)][column] == 'P') {
+        return 'P';
+    }
+    if (total >= 21) {
+        return 'S';
+    }
+    if (soft && total >= 12) {
+        return chart.soft[static_cast<std::size_t>(total - 12)][column];
+    }
+    return chart.hard[static_cast<std::size_t>(total < 0 ? 0 : total)][column];
+}
+
+ControlId chooseAction(Strategy strategy, const Decision& decision) {
+    const Hand& hand = decision.hand;
+    const int pairValue = decision.canSplit ? cardValue(hand.cards->head->rank) : 0;
+    return actionFor(chartCode(chartFor(strategy), hand.total, hand.softAces > 0, pairValue,
+                               cardValue(decision.dealerUp.rank)),
+                     decision);
 }
