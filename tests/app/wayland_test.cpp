@@ -141,7 +141,7 @@ TEST(Wayland, PlaysARoundAndTheAboutBoxHasOnlyItsCaption) {
 
     output.click(table + QPoint(20, -10)); // File
     output.click(table + QPoint(30, 11));  // Exit
-    EXPECT_EQ(exitCodeOf(game), 0);
+    EXPECT_EQ(exitCodeOf(game), 0) << game.readAllStandardError().toStdString();
 }
 
 TEST(Wayland, WithoutQtsWaylandPluginTheGameNamesThePackage) {
