@@ -26,7 +26,7 @@ class Output {
     void click(QPoint at) const {
         runTool(x_, "xdotool",
                 {"mousemove", "--window", window_, QString::number(at.x()), QString::number(at.y()),
-                 "click", "1"});
+                 "sleep", "0.2", "click", "1"}); // the pointer enters before it presses
         QThread::msleep(500);
     }
     void drag(QPoint from, QPoint to) const {
@@ -140,7 +140,8 @@ TEST(Wayland, PlaysARoundAndTheAboutBoxHasOnlyItsCaption) {
     EXPECT_TRUE(changed(round, output.screenshot("wayland_about_closed.png"), tableArea).isNull());
 
     output.click(table + QPoint(20, -10)); // File
-    output.click(table + QPoint(30, 11));  // Exit
+    output.screenshot("wayland_file_menu.png");
+    output.click(table + QPoint(30, 11)); // Exit
     EXPECT_EQ(exitCodeOf(game), 0) << game.readAllStandardError().toStdString();
 }
 
