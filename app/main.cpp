@@ -11,14 +11,17 @@
 namespace {
 int runGame(char** argv) {
     // Qt gives up with an abort when it cannot open the display: look first.
-    if (!displayReachable()) {
-        std::fprintf(stderr, "%s\n", startupFailureText);
+    const DisplayCheck display = checkDisplay();
+    if (!display.reachable) {
+        std::fprintf(stderr, "%s\n%s\n", startupFailureText, display.cause.c_str());
         return 1;
     }
     raiseScreenScalesBelowOne();
+    watchDisplay();
     // The game reads no command line: Qt sees only the program's name.
     int argumentCount = 1;
     QApplication application(argumentCount, argv);
+    displayOpened();
     MainWindow window;
     if (!window.create()) {
         // nothing of the window has been shown

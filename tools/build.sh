@@ -1,5 +1,6 @@
 #!/bin/sh
-# Configures and builds everything into build/.
+# Configures and builds everything into build/: the game, the tests, the benchmarks and tools.
+# Installs what the whole suite needs.
 set -eu
 cd "$(dirname "$0")/.."
 sh tools/setup.sh

@@ -49,6 +49,9 @@ echo "Depends: $depends"
 for needed in libqt6widgets6 qt6-qpa-plugins; do
     echo "$depends" | grep -Eq "(^|, )$needed( |,|$)" || fail "Depends does not name $needed"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Recommends: $recommends"
+echo "$recommends" | grep -Eq "(^|, )qt6-wayland( |,|$)" || fail "Recommends does not name qt6-wayland"
 outside=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v -e '^\./$' -e '^\./usr/' || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 

@@ -1,16 +1,39 @@
 #!/bin/sh
-# Installs what building, running and testing need, by Debian package name, when missing.
+# Installs, by Debian package name, what is missing:
+#   sh tools/setup.sh game   what building and running the game needs
+#   sh tools/setup.sh        that, and what the whole suite of checks needs
 set -eu
-packages="g++ cmake make libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins
-  fonts-dejavu-core xvfb xauth xdotool x11-utils clang libclang-rt-14-dev
+
+# The game: compiler and CMake, Qt with its X11 and Wayland platform plugins, and the font the
+# game carries inside it.
+gamePackages="g++ cmake make
+  qt6-base-dev qt6-qpa-plugins qt6-wayland libxcb1-dev
+  fonts-dejavu-core"
+
+# The suite: GoogleTest and Google Benchmark; the X server, window manager, compositor and X tools
+# that the desktop tests start and drive; the D-Bus session, accessibility bus and pyatspi client
+# of the screen reader test; clang with its sanitizer and fuzzer runtime; the package validators.
+testPackages="libgtest-dev libbenchmark-dev
+  xvfb xauth xdotool x11-utils openbox weston
+  dbus-daemon at-spi2-core python3-pyatspi
+  clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev"
-# Test set, the screen reader test: its D-Bus session, the accessibility bus and the pyatspi client.
-packages="$packages dbus-daemon at-spi2-core python3-pyatspi"
+
+case "${1:-all}" in
+game) packages=$gamePackages ;;
+all) packages="$gamePackages $testPackages" ;;
+*)
+    echo "usage: sh tools/setup.sh [game]" >&2
+    exit 2
+    ;;
+esac
+
+# shellcheck disable=SC2086 # the lists split into package names
+installed=$(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' $packages 2>/dev/null |
+    awk '$2 == "ii" { print $1 }' || true)
 missing=""
 for package in $packages; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing="$missing $package"
-    fi
+    echo "$installed" | grep -Fqx -- "$package" || missing="$missing $package"
 done
 [ -z "$missing" ] && exit 0
 sudo=""

@@ -1,94 +1,27 @@
 // The built program under Xvfb at other screen scales (QT_SCALE_FACTOR), played with the mouse
 // through the X server: the table comes out at the screen's own resolution, whole and in place.
+#include "tests/app/desktop_session.h"
 #include "tools/startbench/x_server.h"
 
-#include <QDir>
-#include <QImage>
-#include <QProcess>
 #include <QSet>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-constexpr QRgb tableGreen = qRgb(0, 128, 0);
+const QPoint deal(57, 352), hit(157, 352), stand(257, 352); // centres of the buttons
 
-QString run(const QProcessEnvironment& environment, const QString& program,
-            const QStringList& arguments) {
-    QProcess tool;
-    tool.setProcessEnvironment(environment);
-    tool.start(program, arguments);
-    if (!tool.waitForFinished(15000)) {
-        tool.kill();
-        tool.waitForFinished();
-        return {};
-    }
-    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+QProcessEnvironment scaledEnvironment(const XServer& server, double scale) {
+    QProcessEnvironment environment = userEnvironment(server.display());
+    environment.insert("QT_SCALE_FACTOR", QString::number(scale));
+    return environment;
 }
 
-// The game on its own X server at a screen scale, found by its caption.
-class ScaledGame {
-  public:
-    // Below 1 the game asks Qt for 1 instead.
-    explicit ScaledGame(double scale) : scale_(std::max(scale, 1.0)), server_(3600, 2600) {
-        environment_ = QProcessEnvironment::systemEnvironment();
-        environment_.remove("QT_QPA_PLATFORM");
-        environment_.remove("WAYLAND_DISPLAY");
-        environment_.insert("DISPLAY", QString::fromStdString(server_.display()));
-        environment_.insert("QT_SCALE_FACTOR", QString::number(scale));
-        process_.setProcessEnvironment(environment_);
-        process_.start(QUORVEL_PROGRAM, {});
-        window_ = run(environment_, "xdotool",
-                      {"search", "--sync", "--onlyvisible", "--name", "^Quorvel$"})
-                      .section('\n', 0, 0);
-    }
-    ~ScaledGame() {
-        process_.kill();
-        process_.waitForFinished();
-    }
-
-    bool found() const { return !window_.isEmpty(); }
-    QProcess& process() { return process_; }
-
-    QImage screenshot(const QString& name) const {
-        QDir().mkpath(ARTIFACT_DIR);
-        const QString file = QDir(ARTIFACT_DIR).filePath(name);
-        run(environment_, X_HELPER_PROGRAM, {"grab", window_, file});
-        return QImage(file).convertToFormat(QImage::Format_RGB32);
-    }
-    // The first row of table green below the menu bar, in device pixels; -1 if never drawn.
-    int waitForTable(const QString& name) const {
-        for (int attempt = 0; attempt < 50; ++attempt) {
-            const QImage shot = screenshot(name);
-            for (int y = 0; y < shot.height(); ++y) {
-                if (shot.pixel(device(300), y) == tableGreen) {
-                    return y;
-                }
-            }
-            QThread::msleep(100);
-        }
-        return -1;
-    }
-    // Clicks at logical coordinates of the table, whose top is `top` device pixels down.
-    void click(QPoint at, int top) const {
-        run(environment_, "xdotool",
-            {"mousemove", "--window", window_, QString::number(device(at.x())),
-             QString::number(top + device(at.y())), "click", "1"});
-        QThread::msleep(500);
-    }
-    int device(int logical) const { return static_cast<int>(std::lround(logical * scale_)); }
-
-  private:
-    double scale_;
-    XServer server_;
-    QProcessEnvironment environment_;
-    QProcess process_;
-    QString window_;
-};
-
-const QPoint deal(57, 352), hit(157, 352), stand(257, 352); // centres of the buttons
+// Device pixels of a logical coordinate; below 1 the game asks Qt for 1 instead.
+int device(int logical, double scale) {
+    return static_cast<int>(std::lround(logical * std::max(scale, 1.0)));
+}
 
 // Of the aligned 2 x 2 blocks on an edge (unlike a block beside them), the share of one colour:
 // 100 % for a picture enlarged pixel by pixel, whatever it shows.
@@ -126,14 +59,16 @@ int colours(const QImage& picture) {
 } // namespace
 
 TEST(DesktopScale, AtScaleTwoCardsAndTextAreDrawnAtDeviceResolution) {
-    ScaledGame game(2);
+    XServer server(1600, 1200);
+    ASSERT_TRUE(server.running());
+    Game game(scaledEnvironment(server, 2));
     ASSERT_TRUE(game.found());
-    const int top = game.waitForTable("x11_scale2_start.png");
+    const int top = game.waitForTable(artifact("x11_scale2_start.png"));
     ASSERT_GT(top, 0);
     for (const QPoint button : {deal, hit, stand}) {
-        game.click(button, top);
+        game.click(button * 2 + QPoint(0, top));
     }
-    const QImage shot = game.screenshot("x11_scale2_round.png");
+    const QImage shot = game.screenshot(artifact("x11_scale2_round.png"));
     ASSERT_EQ(shot.width(), 1200);
     const QImage playerRow = shot.copy(20, top + 340, 282, 192);
     const QImage label = shot.copy(20, top + 10, 160, 28); // "Dealers Hand"
@@ -150,18 +85,22 @@ class UnusualScale : public testing::TestWithParam<double> {};
 // Money box, the table green between them.
 TEST_P(UnusualScale, TheWholeTableIsDrawn) {
     const double scale = GetParam();
-    ScaledGame game(scale);
+    XServer server(3600, 2600);
+    ASSERT_TRUE(server.running());
+    Game game(scaledEnvironment(server, scale));
     ASSERT_TRUE(game.found());
-    const QString name = QStringLiteral("x11_scale%1.png").arg(QString::number(scale));
-    const int top = game.waitForTable(name);
+    const std::string name = "x11_scale" + QString::number(scale).toStdString() + ".png";
+    const int top = game.waitForTable(artifact(name.c_str()));
     ASSERT_GT(top, 0);
-    game.click(deal, top);
-    const QImage shot = game.screenshot(name);
-    const auto at = [&](int x, int y) { return shot.pixel(game.device(x), top + game.device(y)); };
-    EXPECT_NE(at(27, 78), tableGreen);                 // the hole card's back
-    EXPECT_EQ(at(555, 380), qRgb(255, 255, 255));      // the Money box's right edge
-    EXPECT_EQ(at(400, 200), tableGreen);               // the empty table
-    EXPECT_FALSE(game.process().waitForFinished(200)); // nothing gave way
+    const auto at = [&](QPoint logical) {
+        return QPoint(device(logical.x(), scale), top + device(logical.y(), scale));
+    };
+    game.click(at(deal));
+    const QImage shot = game.screenshot(artifact(name.c_str()));
+    EXPECT_NE(shot.pixel(at({27, 78})), tableGreen);            // the hole card's back
+    EXPECT_EQ(shot.pixel(at({555, 380})), qRgb(255, 255, 255)); // the Money box's right edge
+    EXPECT_EQ(shot.pixel(at({400, 200})), tableGreen);          // the empty table
+    EXPECT_FALSE(game.process().waitForFinished(200));          // nothing gave way
     game.process().kill();
     game.process().waitForFinished();
     const QByteArray said = game.process().readAllStandardError();

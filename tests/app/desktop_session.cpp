@@ -1,0 +1,196 @@
+#include "desktop_session.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+#include <gtest/gtest.h>
+
+QProcessEnvironment userEnvironment(const std::string& display) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("DISPLAY", QString::fromStdString(display));
+    return environment;
+}
+
+QString runTool(const QProcessEnvironment& environment, const QString& program,
+                const QStringList& arguments) {
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(15000)) {
+        tool.kill();
+        tool.waitForFinished();
+        return {};
+    }
+    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+bool installed(const char* program) {
+    return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
+}
+
+QString artifact(const char* name) {
+    QDir().mkpath(ARTIFACT_DIR);
+    return QString(ARTIFACT_DIR) + "/" + name;
+}
+
+int count(const QImage& shot, const QRect& area, const std::function<bool(QRgb)>& wanted) {
+    int found = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            found += wanted(shot.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return found;
+}
+
+int tableTop(const QImage& shot) {
+    for (int y = 0; y < shot.height(); ++y) {
+        if (shot.pixel(300, y) == tableGreen) {
+            return y;
+        }
+    }
+    return -1;
+}
+
+Game::Game(const QProcessEnvironment& environment) : environment_(environment) {
+    process_.setProcessEnvironment(environment_);
+    process_.start(QUORVEL_PROGRAM, {});
+    window_ = runTool(environment_, "xdotool",
+                      {"search", "--sync", "--onlyvisible", "--name", "^Quorvel$"})
+                  .section('\n', 0, 0);
+}
+
+Game::~Game() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished();
+    }
+}
+
+int Game::waitForTable(const QString& file) const {
+    for (int attempt = 0; attempt < 50 && found(); ++attempt) {
+        const int top = tableTop(screenshot(file));
+        if (top > 0) {
+            return top;
+        }
+        QThread::msleep(100);
+    }
+    return -1;
+}
+
+QRect Game::geometry() const {
+    const QString info = runTool(environment_, "xwininfo", {"-id", window_});
+    auto field = [&info](const char* name) {
+        const QRegularExpression pattern(QString(name) + R"(:\s+(-?\d+))");
+        return pattern.match(info).captured(1).toInt();
+    };
+    return {field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+            field("Height")};
+}
+
+void Game::click(QPoint at) const {
+    runTool(environment_, "xdotool",
+            {"mousemove", "--window", window_, QString::number(at.x()), QString::number(at.y()),
+             "click", "1"});
+    QThread::msleep(500); // the game handles the click on its own time
+}
+
+QImage Game::screenshot(const QString& file) const {
+    runTool(environment_, X_HELPER_PROGRAM, {"grab", window_, file});
+    return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+void Game::askToClose() const {
+    runTool(environment_, X_HELPER_PROGRAM, {"close", window_});
+}
+
+int Game::exitCode() {
+    EXPECT_TRUE(process_.waitForFinished(10000));
+    EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
+    return process_.exitCode();
+}
+
+namespace {
+void stopProcess(QProcess& process) {
+    if (process.state() != QProcess::NotRunning) {
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+}
+} // namespace
+
+Openbox::Openbox(const QProcessEnvironment& environment) {
+    process_.setProcessEnvironment(environment);
+    process_.start("openbox", {});
+    process_.waitForStarted();
+    // it manages windows once it has announced itself on the root window
+    for (QDeadlineTimer deadline(10000); !deadline.hasExpired() && !running_;
+         QThread::msleep(100)) {
+        running_ = process_.state() == QProcess::Running &&
+                   runTool(environment, "xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"})
+                       .contains("window id");
+    }
+}
+
+Openbox::~Openbox() {
+    stopProcess(process_);
+}
+
+Weston::Weston(const QProcessEnvironment& xDisplay) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", runtimeDir_.path());
+    environment.remove("WAYLAND_DISPLAY");
+    QStringList arguments{"--no-config", "--idle-time=0", "--socket=" + socket_,
+                          "--log=" + runtimeDir_.path() + "/weston.log"};
+    if (xDisplay.contains("DISPLAY")) {
+        environment.insert("DISPLAY", xDisplay.value("DISPLAY"));
+        arguments << "--backend=x11-backend.so"
+                  << "--use-pixman"
+                  << "--width=1000"
+                  << "--height=700";
+    } else {
+        arguments << "--backend=headless-backend.so";
+    }
+    process_.setProcessEnvironment(environment);
+    process_.setStandardOutputFile(QProcess::nullDevice());
+    process_.setStandardErrorFile(QProcess::nullDevice());
+    process_.start("weston", arguments);
+    process_.waitForStarted();
+    const QString socketPath = runtimeDir_.path() + "/" + socket_;
+    for (QDeadlineTimer deadline(10000); !deadline.hasExpired() && !running_;
+         QThread::msleep(100)) {
+        running_ = process_.state() == QProcess::Running && QFileInfo::exists(socketPath);
+    }
+}
+
+Weston::~Weston() {
+    stop();
+}
+
+void Weston::stop() {
+    stopProcess(process_);
+    running_ = false;
+}
+
+QProcessEnvironment Weston::clientEnvironment() const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.insert("XDG_RUNTIME_DIR", runtimeDir_.path());
+    environment.insert("WAYLAND_DISPLAY", socket_);
+    environment.insert("QT_QPA_PLATFORM", "wayland");
+    // Under the leak checker: mesa's EGL driver leaves no frame pointers, and only the slow
+    // unwinder reaches the library named in the suppressions.
+    if (environment.contains("LSAN_OPTIONS")) {
+        environment.insert("LSAN_OPTIONS",
+                           environment.value("LSAN_OPTIONS") + ":fast_unwind_on_malloc=0");
+    }
+    return environment;
+}

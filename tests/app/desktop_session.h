@@ -1,0 +1,88 @@
+#pragma once
+
+// What the tests that run the built program on a real display share: the tools that drive it,
+// what its window shows, and the window manager and compositor they start for it.
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <string>
+
+inline constexpr QRgb tableGreen = qRgb(0, 128, 0);
+inline constexpr QRgb badgeYellow = qRgb(255, 255, 0);
+
+// The environment of a user on the X display `display`, with no Wayland and no platform named.
+QProcessEnvironment userEnvironment(const std::string& display);
+
+// Runs a tool to its end (at most 15 s) and returns what it printed, trimmed.
+QString runTool(const QProcessEnvironment& environment, const QString& program,
+                const QStringList& arguments);
+
+// True when `program` is on the PATH; the tests that need it skip with a message otherwise.
+bool installed(const char* program);
+
+// A file in the build's artifact folder, for screenshots.
+QString artifact(const char* name);
+
+int count(const QImage& shot, const QRect& area, const std::function<bool(QRgb)>& wanted);
+
+// Where the table picture starts below the menu bar: the first row of table green (-1 if none).
+int tableTop(const QImage& shot);
+
+// The game, started on an X display, with its window found as a user sees it: by its caption.
+class Game {
+  public:
+    explicit Game(const QProcessEnvironment& environment);
+    ~Game();
+
+    bool found() const { return !window_.isEmpty(); }
+    const QString& window() const { return window_; }
+    QProcess& process() { return process_; }
+
+    // Where the table picture starts in the window, once the game has drawn it (-1 if never).
+    int waitForTable(const QString& file) const;
+    QRect geometry() const;
+    // Window-relative coordinates, as the mouse reaches them through the X server.
+    void click(QPoint at) const;
+    QImage screenshot(const QString& file) const;
+    void askToClose() const;
+    int exitCode(); // once the game has ended by itself, within 10 s
+
+  private:
+    QProcessEnvironment environment_;
+    QProcess process_;
+    QString window_;
+};
+
+// openbox on an X display, managing windows once running() says so.
+class Openbox {
+  public:
+    explicit Openbox(const QProcessEnvironment& environment);
+    ~Openbox();
+    bool running() const { return running_; }
+
+  private:
+    QProcess process_;
+    bool running_ = false;
+};
+
+// weston with a private runtime folder, on its headless back end or, given an X display, in a
+// window of that display (where xdotool reaches it).
+class Weston {
+  public:
+    explicit Weston(const QProcessEnvironment& xDisplay = {});
+    ~Weston();
+    bool running() const { return running_; }
+    void stop();
+
+    // A client's environment: the compositor's socket, no X display, Qt's Wayland platform.
+    QProcessEnvironment clientEnvironment() const;
+    const QString& socket() const { return socket_; }
+
+  private:
+    QTemporaryDir runtimeDir_;
+    QString socket_ = QStringLiteral("quorvel-test");
+    QProcess process_;
+    bool running_ = false;
+};

@@ -1,0 +1,73 @@
+// The built program under a real X11 window manager (openbox on Xvfb): the About box asks for a
+// caption of its own and no frame, buttons, resizing or maximising; the main window keeps its
+// sizing border and maximise box. Read with xprop, as the window manager reads them.
+#include "desktop_session.h"
+#include "tools/startbench/x_server.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+QString properties(const QProcessEnvironment& environment, const QString& window) {
+    return runTool(environment, "xprop",
+                   {"-id", window, "_MOTIF_WM_HINTS", "WM_NORMAL_HINTS", "_NET_WM_WINDOW_TYPE",
+                    "_NET_FRAME_EXTENTS", "_NET_WM_ALLOWED_ACTIONS"});
+}
+
+QString line(const QString& text, const char* property) {
+    const QRegularExpression pattern(QString("^") + property + R"([^=:]*[=:]\s*(.*)$)",
+                                     QRegularExpression::MultilineOption);
+    return pattern.match(text).captured(1);
+}
+
+QSize sizeHint(const QString& text, const char* which) {
+    const QRegularExpression pattern(QString(which) + R"( size: (\d+) by (\d+))");
+    const QRegularExpressionMatch match = pattern.match(text);
+    return match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
+}
+} // namespace
+
+TEST(WindowManager, TheAboutBoxAsksForACaptionOnlyAndAFixedSize) {
+    if (!installed("openbox") || !installed("xprop")) {
+        GTEST_SKIP() << "openbox or xprop is not installed (sh tools/setup.sh installs them)";
+    }
+    XServer server(1024, 768);
+    ASSERT_TRUE(server.running());
+    const QProcessEnvironment environment = userEnvironment(server.display());
+    Openbox windowManager(environment);
+    ASSERT_TRUE(windowManager.running());
+    Game game(environment);
+    ASSERT_TRUE(game.found());
+    const int top = game.waitForTable(artifact("openbox_start.png"));
+    ASSERT_GT(top, 0);
+
+    const QString main = properties(environment, game.window());
+    EXPECT_TRUE(line(main, "_NET_WM_ALLOWED_ACTIONS").contains("_NET_WM_ACTION_MAXIMIZE_HORZ"));
+    EXPECT_TRUE(line(main, "_NET_WM_ALLOWED_ACTIONS").contains("_NET_WM_ACTION_RESIZE"));
+
+    game.click(QPoint(58, top / 2));       // Help
+    game.click(QPoint(70, top + top / 2)); // its only item, About
+    const QString about =
+        runTool(environment, "xdotool",
+                {"search", "--sync", "--onlyvisible", "--name", "^About Quorvel$"})
+            .section('\n', 0, 0);
+    ASSERT_FALSE(about.isEmpty());
+    const QString hints = properties(environment, about);
+    // flags: functions and decorations given; functions: move only; decorations: none
+    EXPECT_EQ(line(hints, "_MOTIF_WM_HINTS").toStdString(), "0x3, 0x4, 0x0, 0x0, 0x0");
+    const QSize minimum = sizeHint(hints, "minimum");
+    EXPECT_TRUE(minimum.isValid());
+    EXPECT_EQ(minimum, sizeHint(hints, "maximum"));
+    EXPECT_TRUE(line(hints, "_NET_WM_WINDOW_TYPE").startsWith("_NET_WM_WINDOW_TYPE_DIALOG"));
+    EXPECT_EQ(line(hints, "_NET_FRAME_EXTENTS").toStdString(),
+              "0, 0, 0, 0"); // no frame, so no buttons
+    const QString actions = line(hints, "_NET_WM_ALLOWED_ACTIONS");
+    EXPECT_TRUE(actions.contains("_NET_WM_ACTION_MOVE"));
+    for (const char* action : {"MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE"}) {
+        EXPECT_FALSE(actions.contains(QString("_NET_WM_ACTION_") + action)) << action;
+    }
+
+    runTool(environment, "xdotool", {"key", "--window", about, "Return"}); // OK
+    game.askToClose();
+    EXPECT_EQ(game.exitCode(), 0);
+}
