@@ -3,7 +3,10 @@
 #include "tests/app/desktop_session.h"
 #include "tools/startbench/x_server.h"
 
+#include <QDir>
 #include <QSet>
+#include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -108,3 +111,43 @@ TEST_P(UnusualScale, TheWholeTableIsDrawn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, UnusualScale, testing::Values(0.75, 1.33333, 4.0));
+
+// On Wayland the scale comes from the compositor's output: at 2 the game's window is drawn at
+// twice the pixels, its table as sharp as on X11.
+TEST(DesktopScale, OnAWaylandOutputOfScaleTwoTheTableIsDrawnAtItsResolution) {
+    if (!installed("weston") || !installed("weston-screenshooter")) {
+        GTEST_SKIP() << "weston is not installed (tools/setup.sh installs it)";
+    }
+    Weston weston({}, {"--use-pixman", "--width=1400", "--height=1100", "--scale=2", "--debug"});
+    ASSERT_TRUE(weston.running());
+    QProcess game;
+    game.setProcessEnvironment(weston.clientEnvironment());
+    game.start(QUORVEL_PROGRAM, {});
+    ASSERT_TRUE(game.waitForStarted());
+    QThread::msleep(2000);
+    QTemporaryDir shots;
+    QProcess screenshooter;
+    screenshooter.setProcessEnvironment(weston.clientEnvironment());
+    screenshooter.setWorkingDirectory(shots.path());
+    screenshooter.start("weston-screenshooter", {});
+    ASSERT_TRUE(screenshooter.waitForFinished(10000));
+    const QStringList taken = QDir(shots.path()).entryList({"*.png"});
+    ASSERT_EQ(taken.size(), 1) << screenshooter.readAllStandardError().toStdString();
+    const QImage shot = QImage(shots.filePath(taken.first())).convertToFormat(QImage::Format_RGB32);
+    shot.save(artifact("wayland_scale2.png"));
+    // the table's top-left corner: the first table green from the top-left
+    QPoint corner(-1, -1);
+    for (int y = 0; y < shot.height() && corner.x() < 0; ++y) {
+        for (int x = 0; x < shot.width() && corner.x() < 0; ++x) {
+            corner = shot.pixel(x, y) == tableGreen ? QPoint(x, y) : corner;
+        }
+    }
+    ASSERT_GE(corner.x(), 0);
+    const QImage label = shot.copy(QRect(corner + QPoint(20, 10), QSize(160, 28))); // Dealers Hand
+    EXPECT_EQ(shot.pixel(corner + QPoint(2 * 555, 2 * 380)), qRgb(255, 255, 255));  // Money frame
+    EXPECT_LT(uniformEdgeBlockShare(label), 60.0);
+    EXPECT_GT(colours(label), 2);
+    EXPECT_EQ(game.state(), QProcess::Running);
+    game.kill();
+    game.waitForFinished();
+}

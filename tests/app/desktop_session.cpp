@@ -144,7 +144,7 @@ Openbox::~Openbox() {
     stopProcess(process_);
 }
 
-Weston::Weston(const QProcessEnvironment& xDisplay) {
+Weston::Weston(const QProcessEnvironment& xDisplay, const QStringList& options) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_RUNTIME_DIR", runtimeDir_.path());
     environment.remove("WAYLAND_DISPLAY");
@@ -159,6 +159,7 @@ Weston::Weston(const QProcessEnvironment& xDisplay) {
     } else {
         arguments << "--backend=headless-backend.so";
     }
+    arguments << options;
     process_.setProcessEnvironment(environment);
     process_.setStandardOutputFile(QProcess::nullDevice());
     process_.setStandardErrorFile(QProcess::nullDevice());

@@ -68,10 +68,10 @@ class Openbox {
 };
 
 // weston with a private runtime folder, on its headless back end or, given an X display, in a
-// window of that display (where xdotool reaches it).
+// window of that display (where xdotool reaches it); `options` go to weston as they are.
 class Weston {
   public:
-    explicit Weston(const QProcessEnvironment& xDisplay = {});
+    explicit Weston(const QProcessEnvironment& xDisplay = {}, const QStringList& options = {});
     ~Weston();
     bool running() const { return running_; }
     void stop();
