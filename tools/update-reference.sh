@@ -7,5 +7,5 @@ build="${1:-build}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target render_tests -j 2
 QUORVEL_UPDATE_REFERENCE=1 QT_QPA_PLATFORM=offscreen "$build/tests/render/render_tests" \
-    --gtest_filter='*TableReference'
-echo "look at tests/render/reference/table.png before committing it"
+    --gtest_filter='*TableReference:*ReferenceRatio*'
+echo "look at the pictures in tests/render/reference/ before committing them"
