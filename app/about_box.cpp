@@ -53,6 +53,14 @@ class AboutBox : public QDialog {
         painter.setPen(palette().color(QPalette::Shadow));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    // A window manager may still minimise, maximise or fill the screen with the box from its own
+    // menus (openbox's Alt+Space): the box stays as it is, at its own size and in view.
+    void changeEvent(QEvent* event) override {
+        QDialog::changeEvent(event);
+        if (event->type() == QEvent::WindowStateChange && windowState() != Qt::WindowNoState) {
+            setWindowState(Qt::WindowNoState);
+        }
+    }
 };
 
 AboutBox::AboutBox(QWidget& owner) : QDialog(&owner, Qt::Dialog | Qt::FramelessWindowHint) {

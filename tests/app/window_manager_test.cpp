@@ -5,6 +5,7 @@
 #include "tools/startbench/x_server.h"
 
 #include <QRegularExpression>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,6 +67,11 @@ TEST(WindowManager, TheAboutBoxAsksForACaptionOnlyAndAFixedSize) {
     for (const char* action : {"MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE"}) {
         EXPECT_FALSE(actions.contains(QString("_NET_WM_ACTION_") + action)) << action;
     }
+
+    // minimised from the window manager's own menu, the box comes back at once
+    runTool(environment, "xdotool", {"windowminimize", about});
+    QThread::msleep(500);
+    EXPECT_TRUE(runTool(environment, "xwininfo", {"-id", about}).contains("IsViewable"));
 
     runTool(environment, "xdotool", {"key", "--window", about, "Return"}); // OK
     game.askToClose();
