@@ -16,9 +16,7 @@ const QImage& SpriteSheet::partAt(PixelRect part, std::int32_t width, std::int32
 }
 
 void copySprite(Surface& target, PixelPoint topLeft, SpriteSheet& sheet, PixelRect part) {
-    if (target.scale() == 1.0 ||
-        !sheet.picture().image().rect().contains(
-            QRect(QPoint(part.left, part.top), QPoint(part.right - 1, part.bottom - 1)))) {
+    if (target.scale() == 1.0) {
         copyBlock(target, topLeft, sheet.picture(), part);
         return;
     }

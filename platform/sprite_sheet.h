@@ -26,7 +26,6 @@ class SpriteSheet {
     const QImage& partAt(PixelRect part, std::int32_t width, std::int32_t height);
     // Drops every part drawn so far, e.g. when the screen's device pixel ratio changes.
     void forgetParts() { parts_.clear(); }
-    std::size_t partsKept() const { return parts_.size(); }
 
   private:
     using Key = std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,

@@ -103,7 +103,3 @@ std::int32_t textAdvance(std::string_view text) {
     }
     return QFontMetrics(textFonts()->pixels).horizontalAdvance(toQString(text));
 }
-
-std::int32_t textHeight() {
-    return textFonts() ? QFontMetrics(textFonts()->pixels).height() : 0;
-}

@@ -23,6 +23,3 @@ void drawText(Surface& target, PixelPoint cellTopLeft, std::string_view text);
 // Horizontal advance of `text` in the table's font at one device pixel a pixel; 0 when the font
 // is not loaded.
 std::int32_t textAdvance(std::string_view text);
-
-// Height of the text's cell in logical pixels; 0 when the font is not loaded.
-std::int32_t textHeight();

@@ -200,10 +200,6 @@ const Surface* canvasSurface() {
     return canvas().backBuffer.get();
 }
 
-std::size_t canvasOperationsKept() {
-    return canvas().kept.size();
-}
-
 bool canvasReady() {
     return canvas().backBuffer != nullptr;
 }

@@ -3,7 +3,6 @@
 #include "platform/surface.h"
 #include "render/table_content.h"
 
-#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -39,4 +38,3 @@ void closeCanvas();
 // Draws every kept operation again, in order, into a new back buffer at `scale`.
 void redrawCanvas(double scale);
 const Surface* canvasSurface();
-std::size_t canvasOperationsKept();

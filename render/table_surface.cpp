@@ -138,10 +138,6 @@ void rescaleTableSurface(double requested) {
     }
 }
 
-std::size_t tableDrawingLength() {
-    return canvasOperationsKept();
-}
-
 void paintCountPanel() {
     if (!canvasReady()) {
         return;

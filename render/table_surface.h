@@ -2,7 +2,6 @@
 
 #include "game/table_view.h"
 
-#include <cstddef>
 #include <string>
 
 class Surface;
@@ -30,8 +29,6 @@ double tableSurfaceScale();
 // Draws the back buffer again at the drawable ratio for `requested`, showing exactly what it
 // shows, as if the round had been drawn at that ratio from the start; the round is not touched.
 void rescaleTableSurface(double requested);
-// How many drawing operations the picture is made of now; it stays about one round's worth.
-std::size_t tableDrawingLength();
 
 // The picture the window copies to the screen on every paint.
 const Surface& backBuffer();

@@ -28,14 +28,14 @@ void drawStrand(QPainter& painter, const QRectF& clip, bool runsAcross, QPointF 
                                                         : shades.base;
         const QRectF strip = runsAcross ? QRectF(start.x(), start.y() + across, length, 1)
                                         : QRectF(start.x() + across, start.y(), 1, length);
-        fillBox(painter, strip.intersected(clip), colour);
+        painter.fillRect(strip.intersected(clip), colour);
     }
 }
 
 // Plain weave: red strands run across, blue strands run down, and they take turns on top.
 // `origin` is where the weave's first crossing would start, left of and above the pattern.
 void drawWeave(QPainter& painter, const QRectF& pattern, QPointF origin) {
-    fillBox(painter, pattern, gap);
+    painter.fillRect(pattern, gap);
     for (double y = origin.y(); y < pattern.bottom(); y += crossing) {
         for (double x = origin.x(); x < pattern.right(); x += crossing) {
             const int column = static_cast<int>((x - origin.x()) / crossing);

@@ -25,7 +25,7 @@ void drawBadge(QPainter& painter, int row, const QString& family, bool smooth) {
     const Badge& badge = badges[row];
     const QRect box(0, row * SheetLayout::badgeHeight, badge.framedWidth, SheetLayout::badgeHeight);
     painter.setFont(letteringFont(family, letteringPixelSize, smooth));
-    fillBox(painter, box, SheetColors::badge);
+    painter.fillRect(box, SheetColors::badge);
     frameBox(painter, box, SheetColors::black);
     painter.setPen(SheetColors::black);
     painter.drawText(box, Qt::AlignCenter, QString::fromLatin1(badge.lettering));

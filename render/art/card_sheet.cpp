@@ -17,7 +17,7 @@ QRect cellAt(int column, int row) {
 }
 
 void drawBlankCard(QPainter& painter, const QRect& cell) {
-    fillBox(painter, cell, SheetColors::face);
+    painter.fillRect(cell, SheetColors::face);
     frameBox(painter, cell, SheetColors::frame);
 }
 

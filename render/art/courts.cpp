@@ -29,6 +29,6 @@ void drawCourt(QPainter& painter, const QRect& cell, Suit suit, int rank) {
                      draw);
     const QRectF panel(top, QSizeF(figureWidth, 2 * figureHeight));
     frameBox(painter, panel, suitColor(suit));
-    fillBox(painter, QRectF(panel.left(), top.y() + figureHeight, panel.width(), 1),
-            suitColor(suit));
+    painter.fillRect(QRectF(panel.left(), top.y() + figureHeight, panel.width(), 1),
+                     suitColor(suit));
 }

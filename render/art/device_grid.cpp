@@ -35,15 +35,11 @@ void drawOnDeviceGrid(QPainter& painter, const QRectF& box, const QColor& ground
     painter.restore();
 }
 
-void fillBox(QPainter& painter, const QRectF& box, const QColor& colour) {
-    painter.fillRect(box, colour);
-}
-
 void frameBox(QPainter& painter, const QRectF& box, const QColor& colour) {
     const qreal right = box.right() - 1;
     const qreal bottom = box.bottom() - 1;
-    fillBox(painter, QRectF(box.left(), box.top(), box.width(), 1), colour);
-    fillBox(painter, QRectF(box.left(), bottom, box.width(), 1), colour);
-    fillBox(painter, QRectF(box.left(), box.top(), 1, box.height()), colour);
-    fillBox(painter, QRectF(right, box.top(), 1, box.height()), colour);
+    painter.fillRect(QRectF(box.left(), box.top(), box.width(), 1), colour);
+    painter.fillRect(QRectF(box.left(), bottom, box.width(), 1), colour);
+    painter.fillRect(QRectF(box.left(), box.top(), 1, box.height()), colour);
+    painter.fillRect(QRectF(right, box.top(), 1, box.height()), colour);
 }

@@ -17,9 +17,5 @@
 void drawOnDeviceGrid(QPainter& painter, const QRectF& box, const QColor& ground, bool turned,
                       const std::function<void(QPainter&)>& draw);
 
-// Fills `box` with one colour; on the identity transform exactly its pixels, on a scale the
-// covered share of each device pixel.
-void fillBox(QPainter& painter, const QRectF& box, const QColor& colour);
-
 // A one-pixel frame just inside `box`, as a one-pixel pen draws it at one device pixel a pixel.
 void frameBox(QPainter& painter, const QRectF& box, const QColor& colour);
