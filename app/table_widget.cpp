@@ -5,7 +5,6 @@
 #include "render/layout.h"
 #include "render/table_surface.h"
 
-#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -15,18 +14,9 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     setFixedSize(TableLayout::backBufferWidth, TableLayout::backBufferHeight);
 }
 
-bool TableWidget::event(QEvent* event) {
-    // Moved to a screen of another device pixel ratio: the picture is drawn again there, and
-    // Qt repaints the whole window.
-    if (event->type() == QEvent::ScreenChangeInternal) {
-        rescaleTableSurface(devicePixelRatioF());
-    }
-    return QWidget::event(event);
-}
-
 void TableWidget::paintEvent(QPaintEvent* event) {
-    // The ratio can change without a change of screen (a screen's own scale setting): the paint
-    // that follows always finds out.
+    // Moved to a screen of another device pixel ratio, or the screen's own scale changed: Qt
+    // repaints the whole window, and the picture is drawn again at the new ratio first.
     rescaleTableSurface(devicePixelRatioF());
     const QImage& image = backBuffer().image();
     QPainter painter(this);

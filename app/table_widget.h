@@ -11,6 +11,5 @@ class TableWidget : public QWidget {
     explicit TableWidget(QWidget* parent = nullptr);
 
   protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };

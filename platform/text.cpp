@@ -16,8 +16,9 @@
 
 namespace {
 struct TextFonts {
-    QFont pixels; // one device pixel a pixel
-    QFont smooth; // any other device pixel ratio
+    QFont pixels;        // one device pixel a pixel
+    QFont smooth;        // any other device pixel ratio
+    std::int32_t ascent; // of the pixel font: where the baseline lies below the cell's top
 };
 
 std::optional<TextFonts>& textFonts() {
@@ -42,7 +43,7 @@ void drawPixelText(Surface& target, PixelPoint cellTopLeft, const QString& text)
 // The baseline lies where it lies at one device pixel a pixel, on a whole device pixel.
 void drawSmoothText(Surface& target, PixelPoint cellTopLeft, const QString& text) {
     const double scale = target.scale();
-    const std::int32_t ascent = QFontMetrics(textFonts()->pixels).ascent();
+    const std::int32_t ascent = textFonts()->ascent;
     DevicePainter device(target);
     QPainter& painter = device.painter();
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -82,7 +83,7 @@ bool loadTextFont() {
     smooth.setStyleStrategy(QFont::StyleStrategy(
         QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
     smooth.setHintingPreference(QFont::PreferNoHinting);
-    textFonts() = TextFonts{font, smooth};
+    textFonts() = TextFonts{font, smooth, QFontMetrics(font).ascent()};
     return true;
 }
 

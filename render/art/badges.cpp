@@ -48,13 +48,7 @@ QImage renderResultSheet(const QString& family) {
 }
 
 QImage renderResultPart(int row, int width, QSize size, const QString& family) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(SheetColors::face);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(static_cast<double>(size.width()) / width,
-                  static_cast<double>(size.height()) / SheetLayout::badgeHeight);
-    painter.translate(0, -row * SheetLayout::badgeHeight);
-    drawBadge(painter, row, family, true);
-    return image;
+    const QRect part(0, row * SheetLayout::badgeHeight, width, SheetLayout::badgeHeight);
+    return drawPartToFill(part, size, SheetColors::face,
+                          [&](QPainter& painter) { drawBadge(painter, row, family, true); });
 }

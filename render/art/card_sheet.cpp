@@ -57,14 +57,6 @@ QImage renderCardSheet(const QString& family) {
 }
 
 QImage renderCardCell(int column, int row, QSize size, const QString& family) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(SheetColors::face);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(static_cast<double>(size.width()) / SheetLayout::cellWidth,
-                  static_cast<double>(size.height()) / SheetLayout::cellHeight);
-    const QRect cell = cellAt(column, row);
-    painter.translate(-cell.left(), -cell.top());
-    drawCell(painter, column, row, family);
-    return image;
+    return drawPartToFill(cellAt(column, row), size, SheetColors::face,
+                          [&](QPainter& painter) { drawCell(painter, column, row, family); });
 }

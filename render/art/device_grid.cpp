@@ -35,6 +35,19 @@ void drawOnDeviceGrid(QPainter& painter, const QRectF& box, const QColor& ground
     painter.restore();
 }
 
+QImage drawPartToFill(const QRect& part, QSize size, const QColor& ground,
+                      const std::function<void(QPainter&)>& draw) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(ground);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(static_cast<double>(size.width()) / part.width(),
+                  static_cast<double>(size.height()) / part.height());
+    painter.translate(-part.left(), -part.top());
+    draw(painter);
+    return image;
+}
+
 void frameBox(QPainter& painter, const QRectF& box, const QColor& colour) {
     const qreal right = box.right() - 1;
     const qreal bottom = box.bottom() - 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPainter>
 #include <QRectF>
 
@@ -15,6 +16,11 @@
 // it a half turn, as on the lower half of a card. `draw` works in the picture's logical pixels,
 // from (0, 0) to the size of `box`.
 void drawOnDeviceGrid(QPainter& painter, const QRectF& box, const QColor& ground, bool turned,
+                      const std::function<void(QPainter&)>& draw);
+
+// A part of a sheet, the logical rectangle `part`, drawn by `draw` (in sheet coordinates, smooth
+// edges) to fill an image of `size` device pixels on `ground`.
+QImage drawPartToFill(const QRect& part, QSize size, const QColor& ground,
                       const std::function<void(QPainter&)>& draw);
 
 // A one-pixel frame just inside `box`, as a one-pixel pen draws it at one device pixel a pixel.
