@@ -2,18 +2,17 @@
 
 #include "app/about_box.h"
 #include "app/failure_report.h"
-#include "app/main_window.h"
 #include "game/actions.h"
 #include "game/bets.h"
 #include "game/deal.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 
 #include <new>
 
 namespace {
-void runCommand(MainWindow& window, std::int32_t command) {
-    TableView& view = window.view();
+void runCommand(TableView& view, QWidget& window, std::int32_t command) {
     switch (command) {
     case IDC_DEAL:
         onDeal(view);
@@ -54,9 +53,9 @@ void runCommand(MainWindow& window, std::int32_t command) {
 }
 } // namespace
 
-void routeCommand(MainWindow& window, std::int32_t command) {
+void routeCommand(TableView& view, QWidget& window, std::int32_t command) {
     try {
-        runCommand(window, command);
+        runCommand(view, window, command);
     } catch (const std::bad_alloc&) {
         // A card or a picture could not be made in the middle of a round, which cannot then be
         // finished: no further command is taken, and the program ends with a failure once the

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 
-class MainWindow;
+class QWidget;
+class TableView;
 
 // Menu command ids; the buttons send their control ids (0 to 8).
 enum MenuCommand : std::int32_t { ID_HELP_ABOUT = 40002, ID_FILE_EXIT = 40006 };
 
-// Every command of the window, from a button or the menu, goes through here to its handler.
-// A command that runs out of memory ends the program with a message and exit code 1.
-void routeCommand(MainWindow& window, std::int32_t command);
+// Every command of the window, from a button or the menu, goes through here to its handler: the
+// round's commands to the round logic through `view`, Exit and About to `window`. A command that
+// runs out of memory ends the program with a message and exit code 1.
+void routeCommand(TableView& view, QWidget& window, std::int32_t command);

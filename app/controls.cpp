@@ -40,10 +40,16 @@ Buttons createControls(QWidget& table, const std::function<void(std::int32_t)>& 
             auto* button = new QPushButton(QString::fromLatin1(place.caption), &table);
             buttons[place.id] = button;
             button->setGeometry(place.x, place.y, place.width, place.height);
-            button->setFocusPolicy(Qt::NoFocus); // no tab stops
+            button->setFocusPolicy(Qt::NoFocus); // tab stops only for assistive technology
             button->setAutoDefault(false);
+            // A click can still arrive from a press that began before the button was disabled
+            // (Qt's animated click ends 100 ms later): a disabled button sends no command.
             QObject::connect(button, &QPushButton::clicked, button,
-                             [command, id = place.id] { command(id); });
+                             [button, command, id = place.id] {
+                                 if (button->isEnabled()) {
+                                     command(id);
+                                 }
+                             });
         }
     } catch (...) {
         // no half set of buttons is left on the table

@@ -9,7 +9,8 @@
 class QPushButton;
 class QWidget;
 
-// One push button below the table, in client coordinates of the table area.
+// One push button below the table, in coordinates of the area below the menu bar, whose top-left
+// the table shares.
 struct ButtonPlace {
     ControlId id;
     const char* caption;

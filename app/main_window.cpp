@@ -1,6 +1,9 @@
 #include "app/main_window.h"
 
+#include "app/accessible_interfaces.h"
+#include "app/announcer.h"
 #include "app/command_router.h"
+#include "app/keyboard_play.h"
 #include "app/table_widget.h"
 #include "app/window_placement.h"
 #include "game/table_state.h"
@@ -13,7 +16,9 @@
 #include <new>
 
 MainWindow::MainWindow()
-    : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(*table_, buttons_) {
+    : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(*table_, buttons_),
+      announcer_(new Announcer(client_)) {
+    installAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Quorvel"));
     buildMenu();
     setCentralWidget(client_);
@@ -24,6 +29,7 @@ MainWindow::MainWindow()
 }
 
 MainWindow::~MainWindow() {
+    keyboard_.reset();
     if (surfaceMade_) {
         releaseTableSurface();
     }
@@ -40,8 +46,8 @@ bool MainWindow::create() {
             return false;
         }
         step = "the buttons";
-        buttons_ =
-            createControls(*table_, [this](std::int32_t command) { routeCommand(*this, command); });
+        buttons_ = createControls(*client_, [this](std::int32_t id) { command(id); });
+        keyboard_ = std::make_unique<KeyboardPlay>(buttons_, *table_, *menuBar(), *announcer_);
     } catch (const std::bad_alloc&) {
         failure_ = std::string("not enough memory for ") + step;
         return false;
@@ -49,14 +55,23 @@ bool MainWindow::create() {
     return true;
 }
 
+void MainWindow::command(std::int32_t command) {
+    if (keyboard_ && command >= 0 && command < buttonCount) {
+        keyboard_->run(static_cast<ControlId>(command),
+                       [this, command] { routeCommand(view_, *this, command); });
+        return;
+    }
+    routeCommand(view_, *this, command);
+}
+
 void MainWindow::buildMenu() {
     // Plain texts: no mnemonics, no shortcuts.
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     connect(file->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
-            [this] { routeCommand(*this, ID_FILE_EXIT); });
+            [this] { command(ID_FILE_EXIT); });
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     connect(help->addAction(QStringLiteral("About")), &QAction::triggered, this,
-            [this] { routeCommand(*this, ID_HELP_ABOUT); });
+            [this] { command(ID_HELP_ABOUT); });
 }
 
 bool MainWindow::event(QEvent* event) {

@@ -5,8 +5,11 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <string>
 
+class Announcer;
+class KeyboardPlay;
 class TableWidget;
 
 // The one main window: caption, menu bar and the table area with its buttons.
@@ -20,6 +23,10 @@ class MainWindow : public QMainWindow {
     // then unusable and must not be shown; failure() tells what went wrong.
     bool create();
     const std::string& failure() const { return failure_; }
+
+    // Runs a command of a button (its control id) or of the menu, as a press or a menu choice
+    // does.
+    void command(std::int32_t command);
 
     TableView& view() { return view_; }
     TableWidget& table() { return *table_; }
@@ -40,5 +47,7 @@ class MainWindow : public QMainWindow {
     TableWidget* table_;
     Buttons buttons_{};
     WindowView view_;
+    Announcer* announcer_;
+    std::unique_ptr<KeyboardPlay> keyboard_;
     std::string failure_;
 };

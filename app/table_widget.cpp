@@ -1,6 +1,5 @@
 #include "app/table_widget.h"
 
-#include "app/table_accessible.h"
 #include "platform/surface.h"
 #include "render/layout.h"
 #include "render/table_surface.h"
@@ -9,7 +8,6 @@
 #include <QPainter>
 
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
-    installTableAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(TableLayout::backBufferWidth, TableLayout::backBufferHeight);
 }

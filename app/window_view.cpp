@@ -1,7 +1,5 @@
 #include "app/window_view.h"
 
-#include "app/table_accessible.h"
-
 #include <QPushButton>
 
 WindowView::WindowView(QWidget& table, const Buttons& buttons) : table_(table), buttons_(buttons) {}
@@ -21,5 +19,4 @@ void WindowView::updateWindow() {
     const QRegion region = invalid_;
     invalid_ = QRegion();
     table_.repaint(region);
-    announceTableChange(table_);
 }

@@ -12,7 +12,9 @@ constexpr std::array<std::string_view, 14> rankNames{"",     "ace",  "two",   "t
                                                      "ten",  "jack", "queen", "king"};
 constexpr std::array<std::string_view, 4> suitNames{"clubs", "diamonds", "hearts", "spades"};
 
-std::string cardName(const ShownCard& shown) {
+} // namespace
+
+std::string cardWords(const ShownCard& shown) {
     if (shown.faceDown) {
         return "a face-down card";
     }
@@ -23,6 +25,8 @@ std::string cardName(const ShownCard& shown) {
     return std::string(rankNames[card.rank]) + " of " + std::string(suitNames[card.suit]);
 }
 
+namespace {
+
 void addHand(std::string& words, std::string_view label, const ShownHand& hand) {
     words += label;
     words += ':';
@@ -32,7 +36,7 @@ void addHand(std::string& words, std::string_view label, const ShownHand& hand) 
     const char* separator = " ";
     for (const ShownCard& shown : hand.cards) {
         words += separator;
-        words += cardName(shown);
+        words += cardWords(shown);
         separator = ", ";
     }
     if (hand.badge) {

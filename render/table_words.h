@@ -11,3 +11,6 @@
 //   hearts. Dealers Count 10. Players Count 11. Current Bet 5. Money 1000."
 // Built from what the painter recorded, so the words never say more than the picture.
 std::string tableWords(const TableContent& content);
+
+// One card as the words name it: "ten of hearts", or "a face-down card" for the card back.
+std::string cardWords(const ShownCard& shown);

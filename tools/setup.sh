@@ -11,11 +11,11 @@ gamePackages="g++ cmake make
   fonts-dejavu-core"
 
 # The suite: GoogleTest and Google Benchmark; the X server, window manager, compositor and X tools
-# that the desktop tests start and drive; the D-Bus session, accessibility bus and pyatspi client
-# of the screen reader test; clang with its sanitizer and fuzzer runtime; the package validators.
+# that the desktop tests start and drive; the D-Bus session, accessibility bus, screen reader and
+# speech server of the screen reader test; clang with its sanitizer and fuzzer runtime; the package validators.
 testPackages="libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils openbox weston
-  dbus-daemon at-spi2-core python3-pyatspi
+  dbus-daemon at-spi2-core orca speech-dispatcher
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev"
 

@@ -120,7 +120,7 @@ TEST_F(FailureTest, CardNodeThatCannotBeMadeInARoundEndsTheProgram) {
     QTimer::singleShot(0, [&] {
         readAndCloseErrorBoxSoon(seen);
         failAllocation(sizeof(CardNode), 1); // the player's first card
-        routeCommand(window, IDC_DEAL);
+        window.command(IDC_DEAL);
     });
     const int exitCode = QApplication::exec();
     const std::string said = testing::internal::GetCapturedStderr();

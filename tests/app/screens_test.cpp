@@ -77,7 +77,7 @@ class Screens : public ::testing::Test {
 
     void press(std::string_view presses) {
         for (const char each : presses) {
-            routeCommand(*window, buttons.at(each));
+            window->command(buttons.at(each));
         }
     }
     // Moves the window onto the named screen and waits for it to be painted there.

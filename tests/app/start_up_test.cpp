@@ -37,7 +37,7 @@ const ExpectedButton expectedButtons[] = {
 
 TEST_F(WindowTest, StartsWithTheNineButtonsInBettingMode) {
     const QList<QPushButton*> created =
-        window->table().findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
+        window->table().parentWidget()->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
     ASSERT_EQ(created.size(), buttonCount);
     for (int order = 0; order < buttonCount; ++order) {
         const ExpectedButton& expected = expectedButtons[order];

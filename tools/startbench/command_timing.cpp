@@ -28,10 +28,10 @@ double timeUs(const std::function<void()>& work) {
 // Back to betting, whatever the round holds.
 void finishRound(MainWindow& window) {
     if (!table.bettingMode) {
-        routeCommand(window, IDC_STAND);
+        window.command(IDC_STAND);
     }
     if (!table.bettingMode) {
-        routeCommand(window, IDC_STAND); // the split hand
+        window.command(IDC_STAND); // the split hand
     }
 }
 
@@ -39,7 +39,7 @@ void finishRound(MainWindow& window) {
 void dealInPlay(MainWindow& window, bool pair) {
     for (;;) {
         finishRound(window);
-        routeCommand(window, IDC_DEAL);
+        window.command(IDC_DEAL);
         if (!table.bettingMode && (!pair || canSplit())) {
             return;
         }
@@ -55,7 +55,7 @@ void printRow(const char* name, std::vector<double> samples, double plainCopy) {
 // and every sprite on it made anew.
 void printRescaleTimings(MainWindow& window, int samples) {
     dealInPlay(window, true);
-    routeCommand(window, IDC_SPLIT);
+    window.command(IDC_SPLIT);
     finishRound(window);
     const double own = tableSurfaceScale();
     const double other = own == 1.0 ? 2.0 : 1.0;
@@ -95,7 +95,7 @@ void printCommandTimings(int samples) {
     }
     const double plainCopy = median(copies);
     // the first deal draws its sprites at this scale for the first time
-    const double firstDeal = timeUs([&] { routeCommand(window, IDC_DEAL); });
+    const double firstDeal = timeUs([&] { window.command(IDC_DEAL); });
     std::printf("Commands at screen scale %g, %s, assistive technology %s, back buffer %d x %d, "
                 "median of %d (x = times one plain copy):\n",
                 window.table().devicePixelRatioF(), qPrintable(QGuiApplication::platformName()),
@@ -122,7 +122,7 @@ void printCommandTimings(int samples) {
             } else {
                 finishRound(window);
             }
-            times.push_back(timeUs([&] { routeCommand(window, command.command); }));
+            times.push_back(timeUs([&] { window.command(command.command); }));
             if (command.command == IDC_CLEAR || command.command == IDC_BETTEN) {
                 table.bet = 5;
             }

@@ -1,0 +1,117 @@
+#include "render/change_words.h"
+
+#include "render/art/badges.h"
+#include "render/placement.h"
+#include "render/table_words.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+struct HandChange {
+    std::string_view label;
+    const ShownHand& before;
+    const ShownHand& after;
+};
+
+bool sameCard(const ShownCard& a, const ShownCard& b) {
+    return a.faceDown == b.faceDown &&
+           (a.faceDown || (a.card.suit == b.card.suit && a.card.rank == b.card.rank));
+}
+
+// True when `after` is `before` with cards added at the end.
+bool extends(const ShownHand& before, const ShownHand& after) {
+    return after.cards.size() >= before.cards.size() &&
+           std::equal(before.cards.begin(), before.cards.end(), after.cards.begin(), sameCard);
+}
+
+void addCards(std::string& words, std::vector<ShownCard>::const_iterator first,
+              std::vector<ShownCard>::const_iterator last) {
+    const char* separator = "";
+    for (auto card = first; card != last; ++card) {
+        words += separator;
+        words += cardWords(*card);
+        separator = ", ";
+    }
+    words += ". ";
+}
+
+void addCardChange(std::string& words, const HandChange& hand) {
+    const auto& cards = hand.after.cards;
+    if (cards.empty()) {
+        return;
+    }
+    if (hand.before.cards.empty() || !extends(hand.before, hand.after)) {
+        // a new round, a split, or the hole card turned: the hand as it now lies
+        words += hand.label;
+        words += ": ";
+        addCards(words, cards.begin(), cards.end());
+    } else if (cards.size() > hand.before.cards.size()) {
+        words += hand.label;
+        words += " gets ";
+        addCards(words, cards.begin() + static_cast<std::ptrdiff_t>(hand.before.cards.size()),
+                 cards.end());
+    }
+}
+
+// True when the badge is new.
+bool addBadge(std::string& words, const HandChange& hand) {
+    if (!hand.after.badge || hand.after.badge == hand.before.badge) {
+        return false;
+    }
+    words += hand.label;
+    words += ": ";
+    words += badgeLettering(*hand.after.badge);
+    words += ". ";
+    return true;
+}
+
+void addFigure(std::string& words, std::string_view label, std::int32_t figure) {
+    words += label;
+    words += ' ';
+    words += figureText(figure);
+    words += ". ";
+}
+
+void addCounts(std::string& words, const std::optional<CountFigures>& before,
+               const std::optional<CountFigures>& after) {
+    if (!after) {
+        return;
+    }
+    const bool fresh = !before;
+    if (fresh || before->player != after->player) {
+        addFigure(words, "Players Count", after->player);
+    }
+    if (after->splitRow && (fresh || !before->splitRow || before->split != after->split)) {
+        addFigure(words, "Split Count", after->split);
+    }
+    if (fresh || before->dealer != after->dealer) {
+        addFigure(words, "Dealers Count", after->dealer);
+    }
+}
+} // namespace
+
+std::string changeWords(const TableContent& before, const TableContent& after) {
+    // the player's own hands first, then what the dealer shows
+    const HandChange hands[] = {{"Players Hand", before.player, after.player},
+                                {"Split Hand", before.split, after.split},
+                                {"Dealers Hand", before.dealer, after.dealer}};
+    std::string words;
+    for (const HandChange& hand : hands) {
+        addCardChange(words, hand);
+    }
+    addCounts(words, before.counts, after.counts);
+    bool settled = false;
+    for (const HandChange& hand : hands) {
+        settled = addBadge(words, hand) || settled;
+    }
+    if (words.empty() || before.bet != after.bet) {
+        addFigure(words, "Current Bet", after.bet);
+    }
+    // a settled round says the money even when a push left it as it was
+    if (settled || before.bank != after.bank) {
+        addFigure(words, "Money", after.bank);
+    }
+    words.pop_back(); // the space after the last full stop
+    return words;
+}

@@ -1,0 +1,164 @@
+#!/usr/bin/python3
+"""Plays the game as a blind player does: the Orca screen reader, keys only, every word heard.
+
+Run inside a D-Bus session of its own, with DISPLAY set to a private X server:
+    dbus-run-session -- /usr/bin/python3 orca_player.py QUORVEL_PROGRAM
+
+It starts openbox, speech-dispatcher with a voice that writes each utterance to a file instead of
+speaking it, and Orca; once Orca has said "Screen reader on." it starts the game and plays with
+xdotool: Space on Deal until a hand is in play, Tab to Stand and Space, then the menu, F10 (the File
+menu at Exit), Right and Return for the About box, Return to close it, and F10, Return for
+File > Exit. Each step
+waits until the words it needs have been heard. It prints one "step: words" line for each step,
+with everything heard for it, for the test to judge:
+    start, deal, stand, about, closed, exit code
+Nothing is written outside a temporary folder: home, settings and runtime folders are private.
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+
+SPEECHD_CONF = 'AddModule "capture" "sd_generic" "capture.conf"\n' \
+    'DefaultModule capture\nAudioOutputMethod "libao"\n'
+# the generic voice runs this for every utterance, with $DATA the words
+CAPTURE_CONF = 'GenericExecuteSynth "printf \'%s\\\\n\' \\\'$DATA\\\' >> {heard}"\n' \
+    'AddVoice "en" "MALE1" "capture"\nGenericMaxChunkLength 100000\nGenericDelimiters ""\n'
+
+
+class Heard:
+    """The words the voice has been given, read as they come."""
+
+    def __init__(self, path):
+        self.path = path
+        self.mark = 0
+
+    def text(self):
+        try:
+            with open(self.path, encoding="utf-8", errors="replace") as heard:
+                return " ".join(heard.read().split())
+        except FileNotFoundError:
+            return ""
+
+    def wait_for(self, pattern, what, seconds=30):
+        """Waits until the words heard since the last step match `pattern`; returns them."""
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            words = self.text()[self.mark:]
+            if re.search(pattern, words):
+                return words
+            time.sleep(0.05)
+        raise RuntimeError("gave up waiting for %s; heard since the last step: %r" %
+                           (what, self.text()[self.mark:]))
+
+    def next_step(self):
+        self.mark = len(self.text())
+
+
+def private_environment(folder):
+    environment = dict(os.environ)
+    for name in ("HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
+                 "XDG_RUNTIME_DIR"):
+        path = os.path.join(folder, name.lower())
+        os.makedirs(path, mode=0o700)
+        environment[name] = path
+    environment["GSETTINGS_BACKEND"] = "memory"
+    for name in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_ACCESSIBILITY",
+                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"):
+        environment.pop(name, None)
+    # libao, which the voice's audio goes through, plays to nothing
+    with open(os.path.join(environment["HOME"], ".libao"), "w") as libao:
+        libao.write("default_driver=null\n")
+    return environment
+
+
+def start_speech(folder, environment, heard):
+    config = os.path.join(folder, "speechd")
+    os.makedirs(os.path.join(config, "modules"))
+    with open(os.path.join(config, "speechd.conf"), "w") as conf:
+        conf.write(SPEECHD_CONF)
+    with open(os.path.join(config, "modules", "capture.conf"), "w") as conf:
+        conf.write(CAPTURE_CONF.format(heard=heard))
+    return subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-C", config],
+                            env=environment, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+
+
+def key(environment, name):
+    subprocess.run(["xdotool", "key", name], env=environment, check=True)
+
+
+def play(program, folder):
+    environment = private_environment(folder)
+    heard = Heard(os.path.join(folder, "heard.txt"))
+    debug = os.path.join(folder, "orca-debug.txt")
+    helpers = [subprocess.Popen(["openbox"], env=environment, stderr=subprocess.DEVNULL)]
+    helpers.append(start_speech(folder, environment, heard.path))
+    os.makedirs(os.path.join(folder, "orca"))
+    helpers.append(subprocess.Popen(
+        ["orca", "--debug-file=" + debug, "-u", os.path.join(folder, "orca")],
+        env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+    game = None
+    try:
+        heard.wait_for(r"Screen reader on\.", "Orca to start", 60)
+        heard.next_step()
+        game = subprocess.Popen([program], env=environment, stderr=subprocess.PIPE)
+        print("start: " + heard.wait_for(r"Deal push button", "the focus on Deal"), flush=True)
+        while True:
+            # a two-card 21 ends the round at once and leaves the focus on Deal
+            heard.next_step()
+            key(environment, "space")
+            deal = heard.wait_for(r"notification .*Dealers Count [0-9]+\.", "the deal")
+            if "Money" not in deal:
+                deal = heard.wait_for(r"Hit push button", "the focus on Hit")
+                break
+        print("deal: " + deal, flush=True)
+        heard.next_step()
+        key(environment, "Tab")
+        heard.wait_for(r"Stand push button", "Tab to Stand")
+        heard.next_step()
+        key(environment, "space")
+        print("stand: " + heard.wait_for(r"notification .*Money -?[0-9]+\.", "the settlement"),
+              flush=True)
+        heard.next_step()
+        key(environment, "F10")
+        heard.wait_for(r"Exit", "the File menu at Exit")
+        heard.next_step()
+        key(environment, "Right")
+        heard.wait_for(r"About", "the Help menu")
+        heard.next_step()
+        key(environment, "Return")
+        print("about: " + heard.wait_for(r"OK push button", "the About box"), flush=True)
+        heard.next_step()
+        key(environment, "Return")
+        print("closed: " + heard.wait_for(r"Deal push button", "the focus back on Deal"),
+              flush=True)
+        heard.next_step()
+        key(environment, "F10")
+        heard.wait_for(r"Exit", "File > Exit")
+        key(environment, "Return")
+        print("exit code: %d" % game.wait(20), flush=True)
+        game = None
+    except Exception:
+        with open(debug, encoding="utf-8", errors="replace") as log:
+            said = [line.strip() for line in log if "SPEECH OUTPUT" in line]
+        sys.stderr.write("Orca said:\n" + "\n".join(said[-30:]) + "\n")
+        raise
+    finally:
+        for process in ([game] if game else []) + helpers[::-1]:
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+
+
+def main():
+    with tempfile.TemporaryDirectory(prefix="quorvel-orca-") as folder:
+        play(sys.argv[1], folder)
+
+
+if __name__ == "__main__":
+    main()
