@@ -2,7 +2,9 @@
 """Plays the game as a blind player does: the Orca screen reader, keys only, every word heard.
 
 Run inside a D-Bus session of its own, with DISPLAY set to a private X server:
-    dbus-run-session -- /usr/bin/python3 orca_player.py QUORVEL_PROGRAM
+    dbus-run-session -- /usr/bin/python3 orca_player.py QUORVEL_PROGRAM SCALE
+
+The game runs at the screen scale SCALE (QT_SCALE_FACTOR).
 
 It starts openbox, speech-dispatcher with a voice that writes each utterance to a file instead of
 speaking it, and Orca; once Orca has said "Screen reader on." it starts the game and plays with
@@ -12,6 +14,9 @@ File > Exit. Each step
 waits until the words it needs have been heard. It prints one "step: words" line for each step,
 with everything heard for it, for the test to judge:
     start, deal, stand, about, closed, exit code
+and where the accessibility bus puts the Card table and the Deal button, and where the X server
+has the window, in device pixels:
+    table extents, deal extents, window extents
 Nothing is written outside a temporary folder: home, settings and runtime folders are private.
 """
 import os
@@ -86,11 +91,44 @@ def start_speech(folder, environment, heard):
                             stderr=subprocess.DEVNULL)
 
 
+def find(node, role, name):
+    if node is None:
+        return None
+    if node.getRole() == role and node.name == name:
+        return node
+    for index in range(node.childCount):
+        found = find(node.getChildAtIndex(index), role, name)
+        if found:
+            return found
+    return None
+
+
+def extents(environment):
+    """Where the game's window, Card table and Deal button are, as the accessibility bus and the
+    X server report them: "x y width height" each."""
+    import pyatspi
+    desktop = pyatspi.Registry.getDesktop(0)
+    game = next(app for app in desktop if app and app.name == "quorvel")
+    found = {"table": find(game, pyatspi.ROLE_CANVAS, "Card table"),
+             "deal": find(game, pyatspi.ROLE_PUSH_BUTTON, "Deal")}
+    report = {}
+    for what, node in found.items():
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        report[what] = "%d %d %d %d" % (box.x, box.y, box.width, box.height)
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorvel$",
+                             "getwindowgeometry", "--shell"],
+                            env=environment, capture_output=True, text=True).stdout
+    values = dict(line.split("=") for line in window.split())
+    report["window"] = "%s %s %s %s" % (values["X"], values["Y"], values["WIDTH"],
+                                         values["HEIGHT"])
+    return report
+
+
 def key(environment, name):
     subprocess.run(["xdotool", "key", name], env=environment, check=True)
 
 
-def play(program, folder):
+def play(program, scale, folder):
     environment = private_environment(folder)
     heard = Heard(os.path.join(folder, "heard.txt"))
     debug = os.path.join(folder, "orca-debug.txt")
@@ -104,8 +142,11 @@ def play(program, folder):
     try:
         heard.wait_for(r"Screen reader on\.", "Orca to start", 60)
         heard.next_step()
-        game = subprocess.Popen([program], env=environment, stderr=subprocess.PIPE)
+        game = subprocess.Popen([program], env=dict(environment, QT_SCALE_FACTOR=scale),
+                                stderr=subprocess.PIPE)
         print("start: " + heard.wait_for(r"Deal push button", "the focus on Deal"), flush=True)
+        for what, box in extents(environment).items():
+            print("%s extents: %s" % (what, box), flush=True)
         while True:
             # a two-card 21 ends the round at once and leaves the focus on Deal
             heard.next_step()
@@ -157,7 +198,7 @@ def play(program, folder):
 
 def main():
     with tempfile.TemporaryDirectory(prefix="quorvel-orca-") as folder:
-        play(sys.argv[1], folder)
+        play(sys.argv[1], sys.argv[2], folder)
 
 
 if __name__ == "__main__":

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 
 namespace {
@@ -25,11 +26,19 @@ std::map<QString, QString> heardSteps(const QString& output) {
     return steps;
 }
 
+QRect box(const QString& extents) {
+    const QStringList values = extents.split(' ');
+    return values.size() == 4
+               ? QRect(values[0].toInt(), values[1].toInt(), values[2].toInt(), values[3].toInt())
+               : QRect();
+}
+
 bool heard(const QString& words, const QString& pattern) {
     return QRegularExpression(pattern).match(words).hasMatch();
 }
 } // namespace
 
+// At screen scale 2, so that the positions on the accessibility bus are checked in device pixels.
 TEST(Orca, APlayerHearsEachPressAndUsesTheMenuWithKeysAlone) {
     for (const char* program : {"orca", "speech-dispatcher", "openbox", "xdotool"}) {
         if (!installed(program)) {
@@ -44,7 +53,8 @@ TEST(Orca, APlayerHearsEachPressAndUsesTheMenuWithKeysAlone) {
     }
     QProcess session;
     session.setProcessEnvironment(environment);
-    session.start("dbus-run-session", {"--", "/usr/bin/python3", ORCA_PLAYER, QUORVEL_PROGRAM});
+    session.start("dbus-run-session",
+                  {"--", "/usr/bin/python3", ORCA_PLAYER, QUORVEL_PROGRAM, "2"});
     if (!session.waitForFinished(240000)) {
         session.kill();
         session.waitForFinished();
@@ -55,6 +65,15 @@ TEST(Orca, APlayerHearsEachPressAndUsesTheMenuWithKeysAlone) {
     auto steps = heardSteps(QString::fromLocal8Bit(session.readAllStandardOutput()));
 
     EXPECT_TRUE(heard(steps["start"], "Deal push button")) << steps["start"].toStdString();
+    // where a screen reader's pointer goes: the table inside the window, Deal at (10, 340) of it
+    const QRect table = box(steps["table extents"]);
+    const QRect deal = box(steps["deal extents"]);
+    const QRect window = box(steps["window extents"]);
+    EXPECT_EQ(table.size(), QSize(1600, 1200));
+    EXPECT_EQ(deal, QRect(table.topLeft() + QPoint(20, 680), QSize(190, 50)));
+    EXPECT_LE(std::abs(table.left() - window.left()), 1) << steps["window extents"].toStdString();
+    EXPECT_TRUE(window.contains(table.topLeft() + QPoint(1, 0)))
+        << steps["table extents"].toStdString() << " in " << steps["window extents"].toStdString();
     // after Deal: both player's cards, the dealer's up card and the hole card, the counts
     EXPECT_TRUE(heard(steps["deal"], "notification Players Hand: " + card + ", " + card +
                                          "\\. Dealers Hand: a face-down card, " + card +
