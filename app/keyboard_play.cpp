@@ -10,6 +10,9 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <new>
+#include <optional>
+
 namespace {
 // Screen order: the play buttons row by row, then the bet buttons row by row.
 constexpr ControlId tabOrder[] = {IDC_DEAL,   IDC_HIT,     IDC_STAND,  IDC_DOUBLE, IDC_SPLIT,
@@ -102,10 +105,20 @@ void KeyboardPlay::run(ControlId id, const std::function<void()>& command) {
     for (QPushButton* button : buttons_) {
         focused = button->hasFocus() ? button : focused;
     }
-    const TableContent before = tableContent();
+    // Words that cannot be made for want of memory are left unsaid; the round goes on.
+    std::optional<TableContent> before;
+    try {
+        before = tableContent();
+    } catch (const std::bad_alloc&) {
+    }
     command();
     if (focused) {
         focusAfter(id, *focused);
     }
-    announcer_.say(QString::fromStdString(changeWords(before, tableContent())));
+    try {
+        if (before) {
+            announcer_.say(QString::fromStdString(changeWords(*before, tableContent())));
+        }
+    } catch (const std::bad_alloc&) {
+    }
 }
