@@ -26,6 +26,8 @@ import sys
 import tempfile
 import time
 
+SKIPPED = 77  # the exit code when the test cannot run here
+
 SPEECHD_CONF = 'AddModule "capture" "sd_generic" "capture.conf"\n' \
     'DefaultModule capture\nAudioOutputMethod "libao"\n'
 # the generic voice runs this for every utterance, with $DATA the words
@@ -47,10 +49,11 @@ class Heard:
         except FileNotFoundError:
             return ""
 
-    def wait_for(self, pattern, what, seconds=30):
-        """Waits until the words heard since the last step match `pattern`; returns them."""
+    def wait_for(self, pattern, what, seconds=30, speaker=None):
+        """Waits until the words heard since the last step match `pattern`; returns them. Gives
+        up at once when the `speaker` process has ended."""
         end = time.monotonic() + seconds
-        while time.monotonic() < end:
+        while time.monotonic() < end and (speaker is None or speaker.poll() is None):
             words = self.text()[self.mark:]
             if re.search(pattern, words):
                 return words
@@ -135,12 +138,14 @@ def play(program, scale, folder):
     helpers = [subprocess.Popen(["openbox"], env=environment, stderr=subprocess.DEVNULL)]
     helpers.append(start_speech(folder, environment, heard.path))
     os.makedirs(os.path.join(folder, "orca"))
-    helpers.append(subprocess.Popen(
-        ["orca", "--debug-file=" + debug, "-u", os.path.join(folder, "orca")],
-        env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+    orca_output = os.path.join(folder, "orca-output.txt")
+    with open(orca_output, "w") as output:
+        helpers.append(subprocess.Popen(
+            ["orca", "--debug-file=" + debug, "-u", os.path.join(folder, "orca")],
+            env=environment, stdout=output, stderr=subprocess.STDOUT))
     game = None
     try:
-        heard.wait_for(r"Screen reader on\.", "Orca to start", 60)
+        heard.wait_for(r"Screen reader on\.", "Orca to start", 60, helpers[-1])
         heard.next_step()
         game = subprocess.Popen([program], env=dict(environment, QT_SCALE_FACTOR=scale),
                                 stderr=subprocess.PIPE)
@@ -183,9 +188,12 @@ def play(program, scale, folder):
         print("exit code: %d" % game.wait(20), flush=True)
         game = None
     except Exception:
-        with open(debug, encoding="utf-8", errors="replace") as log:
-            said = [line.strip() for line in log if "SPEECH OUTPUT" in line]
-        sys.stderr.write("Orca said:\n" + "\n".join(said[-30:]) + "\n")
+        with open(orca_output, encoding="utf-8", errors="replace") as output:
+            sys.stderr.write("Orca wrote:\n" + output.read()[-3000:] + "\n")
+        if os.path.exists(debug):
+            with open(debug, encoding="utf-8", errors="replace") as log:
+                said = [line.strip() for line in log if "SPEECH OUTPUT" in line]
+            sys.stderr.write("Orca said:\n" + "\n".join(said[-30:]) + "\n")
         raise
     finally:
         for process in ([game] if game else []) + helpers[::-1]:
@@ -197,6 +205,11 @@ def play(program, scale, folder):
 
 
 def main():
+    # Orca refuses to start beside another Orca of the same user
+    if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                      stdout=subprocess.DEVNULL).returncode == 0:
+        print("another Orca runs for this user", file=sys.stderr)
+        sys.exit(SKIPPED)
     with tempfile.TemporaryDirectory(prefix="quorvel-orca-") as folder:
         play(sys.argv[1], sys.argv[2], folder)
 

@@ -61,6 +61,9 @@ TEST(Orca, APlayerHearsEachPressAndUsesTheMenuWithKeysAlone) {
     }
     const QString errors = QString::fromLocal8Bit(session.readAllStandardError());
     ASSERT_EQ(session.exitStatus(), QProcess::NormalExit) << errors.toStdString();
+    if (session.exitCode() == 77) {
+        GTEST_SKIP() << errors.toStdString();
+    }
     ASSERT_EQ(session.exitCode(), 0) << errors.toStdString();
     auto steps = heardSteps(QString::fromLocal8Bit(session.readAllStandardOutput()));
 
