@@ -1,11 +1,11 @@
 #include "app/command_router.h"
 
 #include "app/about_box.h"
-#include "app/failure_report.h"
 #include "app/main_window.h"
 #include "game/actions.h"
 #include "game/bets.h"
 #include "game/deal.h"
+#include "session/session.h"
 
 #include <QCoreApplication>
 
