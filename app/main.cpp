@@ -9,11 +9,11 @@
 namespace {
 int runGame(char** argv) {
     // Qt chooses the platform; the session only puts its failure into words.
-    prepareSession();
+    SessionStart session;
     // The game reads no command line: Qt sees only the program's name.
     int argumentCount = 1;
     QApplication application(argumentCount, argv);
-    sessionOpened();
+    session.opened();
     MainWindow window;
     if (!window.create()) {
         // nothing of the window has been shown

@@ -20,6 +20,10 @@ class HeldStandardError {
         file_ = std::tmpfile();
         original_ = file_ ? dup(STDERR_FILENO) : -1;
         if (original_ < 0) {
+            if (file_) {
+                std::fclose(file_);
+                file_ = nullptr;
+            }
             return;
         }
         std::fflush(stderr);
@@ -94,13 +98,17 @@ void onQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 }
 } // namespace
 
-void prepareSession() {
+SessionStart::SessionStart() {
     raiseScreenScalesBelowOne();
     qtHandler = qInstallMessageHandler(onQtMessage);
     heldStandardError.hold();
 }
 
-void sessionOpened() {
+SessionStart::~SessionStart() {
+    heldStandardError.release(true);
+}
+
+void SessionStart::opened() {
     platformUp = true;
     heldStandardError.release(true);
 }

@@ -7,14 +7,19 @@
 
 class QWidget;
 
-// Before the application object is made: screen scales below 1 are raised to 1, and Qt's
-// messages are watched from then on, so that a platform Qt cannot open ends the game with two
-// lines on standard error and exit code 1 rather than an abort.
-void prepareSession();
-
-// Once the application object is made: from now on a broken connection to the display ends the
-// game with the display's name.
-void sessionOpened();
+// Made before the application object: screen scales below 1 are raised to 1, and Qt's messages
+// are watched from then on, so that a platform Qt cannot open ends the game with two lines on
+// standard error and exit code 1 rather than an abort. Until opened() is called once the
+// application object is made, what others print on standard error is held back and then passed
+// on; from then on a broken connection to the display ends the game with the display's name.
+class SessionStart {
+  public:
+    SessionStart();
+    ~SessionStart(); // passes on what was held back, should opened() never come
+    SessionStart(const SessionStart&) = delete;
+    SessionStart& operator=(const SessionStart&) = delete;
+    void opened();
+};
 
 // Tells the player why the game cannot go on: one line on standard error, then an error box
 // with the caption "Quorvel" over `owner` (none at start-up). When even the box cannot be
