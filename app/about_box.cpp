@@ -1,25 +1,51 @@
 #include "app/about_box.h"
 
+#include "session/session.h"
+
 #include <QDialog>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
 #include <QWindow>
 
-#include <xcb/xcb.h>
-
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
+#include <cmath>
 
 namespace {
-// The box draws its own caption: the frame of a window manager or of Qt's Wayland client brings
-// close, minimise and maximise buttons with it on some desktops, and on Wayland a maximised box
-// of fixed size ends the connection. Dragging the caption moves the box.
+// The box's template, in dialog units: its client area, the centred text and the OK button.
+constexpr QSize clientUnits(187, 95);
+constexpr QRect textUnits(51, 13, 79, 42);
+constexpr QRect okUnits(66, 66, 50, 14);
+constexpr int border = 1; // the line drawn round the box
+
+// Dialog units in pixels of a font: a horizontal unit is a quarter of the average width of the
+// letters A-Z and a-z, a vertical unit an eighth of the font's height.
+class DialogUnits {
+  public:
+    explicit DialogUnits(const QFont& font) {
+        const QFontMetricsF metrics(font);
+        averageWidth_ = std::round(metrics.horizontalAdvance(QStringLiteral(
+                                       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                                   52);
+        height_ = QFontMetrics(font).height();
+    }
+    int x(int units) const { return static_cast<int>(std::lround(units * averageWidth_ / 4)); }
+    int y(int units) const { return static_cast<int>(std::lround(units * height_ / 8.0)); }
+    QSize size(QSize units) const { return {x(units.width()), y(units.height())}; }
+    QRect rect(const QRect& units) const {
+        return {x(units.x()), y(units.y()), x(units.width()), y(units.height())};
+    }
+
+  private:
+    double averageWidth_ = 0;
+    int height_ = 0;
+};
+
+// The box draws its own caption above the template's client area: the frame of a window
+// manager or of Qt's Wayland client brings close, minimise and maximise buttons with it on some
+// desktops, and on Wayland a maximised box of fixed size ends the connection. Dragging the
+// caption moves the box.
 class Caption : public QLabel {
   public:
     Caption(const QString& text, QWidget* parent) : QLabel(text, parent) {
@@ -65,55 +91,33 @@ class AboutBox : public QDialog {
 
 AboutBox::AboutBox(QWidget& owner) : QDialog(&owner, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("About Quorvel"));
-    auto* text = new QLabel(QStringLiteral("Quorvel\nVersion 1.0\n\n"
-                                           "Cards and table drawn by the Quorvel developers\n"
-                                           "Built with Qt"),
-                            this);
-    text->setAlignment(Qt::AlignCenter);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    const DialogUnits units(font());
+    auto* caption = new Caption(windowTitle(), this);
+    const QSize client = units.size(clientUnits);
+    caption->setGeometry(border, border, client.width(), caption->sizeHint().height());
+
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("aboutClient"));
+    area->setGeometry(QRect(QPoint(border, caption->geometry().bottom() + 1), client));
+    auto* text = new QLabel(QStringLiteral("Quorvel\nVersion 1.0\n\nBy the Quorvel team\n"
+                                           "Made with Qt"),
+                            area);
+    text->setObjectName(QStringLiteral("aboutText"));
+    text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    text->setGeometry(units.rect(textUnits));
+    auto* ok = new QPushButton(QStringLiteral("OK"), area);
     ok->setDefault(true);
+    ok->setGeometry(units.rect(okUnits));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* frame = new QVBoxLayout(this);
-    frame->setSizeConstraint(QLayout::SetFixedSize);
-    frame->setContentsMargins(1, 1, 1, 1);
-    frame->setSpacing(0);
-    frame->addWidget(new Caption(windowTitle(), this));
-    auto* content = new QVBoxLayout;
-    content->setContentsMargins(24, 18, 24, 14);
-    content->setSpacing(16);
-    content->addWidget(text);
-    content->addWidget(ok, 0, Qt::AlignHCenter);
-    frame->addLayout(content);
+    setFixedSize(client.width() + 2 * border, area->geometry().bottom() + 1 + border);
     ok->setFocus();
-}
-
-// On X11 the box tells the window manager that it can only be moved: no closing, minimising,
-// maximising or resizing from keys or menus either, and no frame of its own.
-void allowOnlyMoving(QWidget& box) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !connection) {
-        return; // offscreen, for one, offers an X11 interface without a connection
-    }
-    const char* name = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-    if (!atom) {
-        return;
-    }
-    enum : std::uint32_t { functionsGiven = 1, decorationsGiven = 2, moveOnly = 4, noFrame = 0 };
-    const std::uint32_t hints[5] = {functionsGiven | decorationsGiven, moveOnly, noFrame, 0, 0};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(box.winId()),
-                        atom->atom, atom->atom, 32, 5, hints);
-    std::free(atom);
 }
 } // namespace
 
 void showAboutBox(QWidget& owner) {
     AboutBox box(owner);
     box.setWindowModality(Qt::ApplicationModal);
-    box.adjustSize();
     // Centred on the screen, not on the owner. A Wayland compositor places the box itself.
     QRect outer(QPoint(0, 0), box.size());
     outer.moveCenter(owner.screen()->availableGeometry().center());

@@ -1,10 +1,10 @@
 #include "app/command_router.h"
 
 #include "app/about_box.h"
-#include "app/failure_report.h"
 #include "game/actions.h"
 #include "game/bets.h"
 #include "game/deal.h"
+#include "session/session.h"
 
 #include <QCoreApplication>
 #include <QWidget>

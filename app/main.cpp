@@ -1,7 +1,5 @@
-#include "app/display_check.h"
-#include "app/failure_report.h"
 #include "app/main_window.h"
-#include "app/scale_check.h"
+#include "session/session.h"
 
 #include <QApplication>
 
@@ -10,18 +8,12 @@
 
 namespace {
 int runGame(char** argv) {
-    // Qt gives up with an abort when it cannot open the display: look first.
-    const DisplayCheck display = checkDisplay();
-    if (!display.reachable) {
-        std::fprintf(stderr, "%s\n%s\n", startupFailureText, display.cause.c_str());
-        return 1;
-    }
-    raiseScreenScalesBelowOne();
-    watchDisplay();
+    // Qt chooses the platform; the session only puts its failure into words.
+    SessionStart session;
     // The game reads no command line: Qt sees only the program's name.
     int argumentCount = 1;
     QApplication application(argumentCount, argv);
-    displayOpened();
+    session.opened();
     MainWindow window;
     if (!window.create()) {
         // nothing of the window has been shown

@@ -1,10 +1,10 @@
 #include "app/command_router.h"
-#include "app/failure_report.h"
 #include "app/main_window.h"
 #include "app/table_widget.h"
 #include "cards/card_list.h"
 #include "game/table_state.h"
 #include "render/table_surface.h"
+#include "session/session.h"
 #include "tests/app/failing_allocator.h"
 #include "tests/support/table_fixture.h"
 

@@ -12,6 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
+#include <functional>
+
 namespace {
 // What the About box looked like and did while it was open.
 struct AboutVisit {
@@ -28,6 +31,22 @@ struct AboutVisit {
     bool closedByEnter = false;
 };
 
+// Opens the About box from the menu and runs `look` while it is open; returns once it closed.
+void whileAboutBoxIsOpen(MainWindow& window, const std::function<void(QDialog*)>& look) {
+    QTimer::singleShot(0, [&look] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!box) {
+            return;
+        }
+        // a failing check must not leave the test waiting on the box
+        QTimer::singleShot(5000, box, [box] { box->accept(); });
+        look(box);
+    });
+    QAction* about = menuItem(window, "About");
+    ASSERT_NE(about, nullptr);
+    about->trigger();
+}
+
 class PaintCounter : public QObject {
   public:
     int paints = 0;
@@ -42,16 +61,10 @@ class PaintCounter : public QObject {
 
 TEST_F(WindowTest, AboutBoxIsModalAndClosesOnlyThroughOk) {
     AboutVisit visit;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!box) {
-            return;
-        }
-        // a failing check must not leave the test waiting on the box
-        QTimer::singleShot(5000, box, [box] { box->accept(); });
+    whileAboutBoxIsOpen(*window, [&](QDialog* box) {
         visit.opened = true;
         visit.caption = box->windowTitle();
-        const QLabel* label = box->findChild<QLabel*>();
+        const QLabel* label = box->findChild<QLabel*>("aboutText");
         visit.text = label ? label->text() : QString();
         const QPushButton* ok = box->findChild<QPushButton*>();
         visit.okHasFocusAndIsDefault =
@@ -79,10 +92,6 @@ TEST_F(WindowTest, AboutBoxIsModalAndClosesOnlyThroughOk) {
         QTest::keyClick(box, Qt::Key_Return);
         visit.closedByEnter = !box->isVisible();
     });
-    QAction* about = menuItem(*window, "About");
-    ASSERT_NE(about, nullptr);
-    about->trigger(); // returns once the box has closed
-
     EXPECT_TRUE(visit.opened);
     EXPECT_EQ(visit.caption, "About Quorvel");
     const QStringList lines = visit.text.split('\n');
@@ -99,6 +108,38 @@ TEST_F(WindowTest, AboutBoxIsModalAndClosesOnlyThroughOk) {
     EXPECT_TRUE(visit.tableRepaintedWhileOpen);
     EXPECT_TRUE(visit.closedByEnter);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// The template in dialog units: the client area 187 x 95, the text 79 x 42 at (51, 13) and OK
+// 50 x 14 at (66, 66). A unit is a quarter of the font's average letter width across and an
+// eighth of its height down; the box's own caption sits above the client area, and a line of
+// one pixel goes round both. Also run at a screen scale of 2.
+TEST_F(WindowTest, AboutBoxHasItsTemplatesGeometryInTheFontsDialogUnits) {
+    whileAboutBoxIsOpen(*window, [](QDialog* box) {
+        const QFontMetricsF metrics(box->font());
+        const double letterWidth = std::round(
+            metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52);
+        const int height = QFontMetrics(box->font()).height();
+        const auto x = [=](int units) { return qRound(units * letterWidth / 4); };
+        const auto y = [=](int units) { return qRound(units * height / 8.0); };
+        const QWidget* client = box->findChild<QWidget*>("aboutClient");
+        const QLabel* text = box->findChild<QLabel*>("aboutText");
+        const QPushButton* ok = box->findChild<QPushButton*>();
+        ASSERT_TRUE(client && text && ok);
+        EXPECT_EQ(client->size(), QSize(x(187), y(95)));
+        EXPECT_EQ(text->geometry(), QRect(x(51), y(13), x(79), y(42)));
+        EXPECT_EQ(ok->geometry(), QRect(x(66), y(66), x(50), y(14)));
+        EXPECT_EQ(box->size(), client->size() + QSize(2, client->y() + 1));
+        // every line whole on a line of its own: nothing wrapped, nothing cut off
+        const QRect inside(QPoint(0, 0), text->size());
+        EXPECT_FALSE(text->wordWrap());
+        EXPECT_TRUE(inside.contains(
+            QFontMetrics(text->font())
+                .boundingRect(inside, Qt::AlignHCenter | Qt::AlignTop, text->text())))
+            << "letter width " << letterWidth << ", height " << height;
+        QTest::keyClick(box->focusWidget(), Qt::Key_Space); // where a key press goes
+        EXPECT_FALSE(box->isVisible()) << "Space on OK closes the box";
+    });
 }
 
 TEST_F(WindowTest, ExitClosesTheWindowWithoutAQuestion) {

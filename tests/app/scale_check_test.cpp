@@ -1,4 +1,4 @@
-#include "app/scale_check.h"
+#include "session/scale_check.h"
 
 #include <QByteArray>
 #include <QtGlobal>

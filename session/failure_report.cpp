@@ -1,4 +1,4 @@
-#include "app/failure_report.h"
+#include "session/session.h"
 
 #include <QMessageBox>
 
