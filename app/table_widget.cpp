@@ -1,12 +1,15 @@
 #include "app/table_widget.h"
 
 #include "app/table_accessible.h"
-#include "platform/surface.h"
+#include "raster/surface.h"
 #include "render/layout.h"
 #include "render/table_surface.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
+
+#include <utility>
 
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     installTableAccessibility();
@@ -18,6 +21,10 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     // Moved to a screen of another device pixel ratio, or the screen's own scale changed: Qt
     // repaints the whole window, and the picture is drawn again at the new ratio first.
     rescaleTableSurface(devicePixelRatioF());
+    static bool artQueued = false; // the first deal's art, drawn once the first frame is shown
+    if (!std::exchange(artQueued, true)) {
+        QTimer::singleShot(0, this, [] { prepareTableArt(); });
+    }
     const QImage& image = backBuffer().image();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);

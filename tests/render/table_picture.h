@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cards/card.h"
-#include "platform/surface.h"
+#include "raster/surface.h"
 #include "render/table_surface.h"
 
 #include <QImage>
