@@ -10,6 +10,7 @@
 
 #include <QImage>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -118,7 +119,8 @@ void draw(DrawOp op) {
 // cannot be drawn.
 QImage paintSprite(const Surface& picture, std::int32_t number, std::int32_t width,
                    std::int32_t height) {
-    const SpriteId sprite = allSprites()[static_cast<std::size_t>(number)];
+    static constexpr std::array<SpriteId, spriteCount> sprites = allSprites();
+    const SpriteId sprite = sprites[static_cast<std::size_t>(number)];
     QString error;
     const QString family = loadLetteringFamily(error);
     const QSize size(width, height);
@@ -234,8 +236,8 @@ void prepareCanvas() {
     if (!all.backBuffer) {
         return;
     }
-    // A scratch surface of one card at the back buffer's ratio; at a fractional ratio a sprite
-    // may land on one device pixel more or less, and the size at the hands' first slot is drawn.
+    // Each sprite is drawn at the device size it has where the first deal's first card lands, and
+    // kept by its sheet; the scratch surface is too small to take any of it.
     Surface scratch(SheetGeometry::cardWidth, SheetGeometry::cardHeight, all.backBuffer->scale());
     const PixelPoint origin{TableLayout::playerOrigin.x, TableLayout::playerOrigin.y};
     for (const SpriteId sprite : allSprites()) {
