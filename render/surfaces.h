@@ -17,7 +17,7 @@ void canvasClear(Area area, PixelRect rect); // the table's green
 void canvasLabel(PixelPoint cellTopLeft, std::string_view text);
 void canvasSplitLabel(PixelPoint cellTopLeft);
 void canvasFigure(Figure figure, PixelPoint cellTopLeft, std::int32_t value);
-void canvasCard(HandId hand, const NextCard& next, PixelPoint topLeft); // at its slot
+void canvasCard(HandId hand, const NextCard& next, PixelPoint topLeft);
 void canvasBadge(HandId hand, BadgeKind badge, PixelPoint topLeft);
 void canvasLines(std::span<const PixelPoint> points); // 2-pixel solid white
 
