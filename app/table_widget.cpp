@@ -1,11 +1,14 @@
 #include "app/table_widget.h"
 
-#include "platform/surface.h"
+#include "raster/surface.h"
 #include "render/layout.h"
 #include "render/table_surface.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
+
+#include <utility>
 
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -16,6 +19,10 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     // Moved to a screen of another device pixel ratio, or the screen's own scale changed: Qt
     // repaints the whole window, and the picture is drawn again at the new ratio first.
     rescaleTableSurface(devicePixelRatioF());
+    // the first deal's art, drawn once the first frame is shown
+    if (!std::exchange(artQueued_, true)) {
+        QTimer::singleShot(0, this, [] { prepareTableArt(); });
+    }
     const QImage& image = backBuffer().image();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);

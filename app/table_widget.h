@@ -12,4 +12,7 @@ class TableWidget : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool artQueued_ = false;
 };

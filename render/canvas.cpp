@@ -1,31 +1,21 @@
-#include "platform/drawing.h"
-#include "platform/sprite_sheet.h"
-#include "platform/text.h"
+#include "raster/drawing.h"
+#include "raster/sprite_sheet.h"
+#include "raster/text.h"
 #include "render/art/badges.h"
 #include "render/art/card_sheet.h"
 #include "render/art/fonts.h"
 #include "render/layout.h"
+#include "render/placement.h"
 #include "render/surfaces.h"
 
 #include <QImage>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
-struct DrawOp {
-    enum class Kind { fill, text, sprite, lines };
-    Kind kind = Kind::fill;
-    PixelRect area; // what it covers (fill, sprite) or the most it can touch (lines)
-    Rgb colour;
-    PixelPoint at;
-    SheetId sheet = SheetId::cards;
-    PixelRect part;
-    std::string text;
-    std::vector<PixelPoint> points;
-};
-
 struct Canvas {
     std::unique_ptr<Surface> backBuffer;
     std::unique_ptr<SpriteSheet> cards;
@@ -48,11 +38,21 @@ bool inside(const PixelPoint& point, const PixelRect& rect) {
            point.y < rect.bottom;
 }
 
+bool isText(const DrawOp& op) {
+    return op.kind == DrawOp::Kind::label || op.kind == DrawOp::Kind::splitLabel ||
+           op.kind == DrawOp::Kind::figure;
+}
+
+bool isOpaque(const DrawOp& op) {
+    return op.kind == DrawOp::Kind::clear || op.kind == DrawOp::Kind::card ||
+           op.kind == DrawOp::Kind::badge;
+}
+
 // A fill or a sprite covers an earlier sprite, fill or line inside it, and the text of its own
 // panel: text whose cell starts inside it. (A figure too long for its panel is drawn whole, and
 // its tail stays beside the panel until the table is drawn again at another ratio.)
 bool covers(const DrawOp& later, const DrawOp& earlier) {
-    if (earlier.kind == DrawOp::Kind::text) {
+    if (isText(earlier)) {
         return inside(earlier.at, later.area);
     }
     return inside(earlier.area, later.area);
@@ -67,20 +67,34 @@ PixelRect linesArea(const std::vector<PixelPoint>& points) {
     return {area.left - 3, area.top - 3, area.right + 4, area.bottom + 4};
 }
 
-SpriteSheet& sheetFor(SheetId sheet) {
-    return sheet == SheetId::cards ? *canvas().cards : *canvas().results;
+PixelRect spriteLanding(SpriteId sprite, PixelPoint topLeft) {
+    const SpriteRect part = spriteRect(sprite);
+    return {topLeft.x, topLeft.y, topLeft.x + part.width, topLeft.y + part.height};
+}
+
+void copySpriteTo(Surface& target, PixelPoint topLeft, SpriteId sprite) {
+    Canvas& all = canvas();
+    SpriteSheet& sheet = sheetOf(sprite) == SheetId::cards ? *all.cards : *all.results;
+    const SpriteRect part = spriteRect(sprite);
+    copySprite(target, topLeft, sheet, spriteNumber(sprite),
+               {part.left, part.top, part.left + part.width, part.top + part.height});
 }
 
 void replay(const DrawOp& op, Surface& target) {
     switch (op.kind) {
-    case DrawOp::Kind::fill:
-        fillRect(target, op.area, op.colour);
+    case DrawOp::Kind::clear:
+        fillRect(target, op.area, tableGreen);
         break;
-    case DrawOp::Kind::text:
-        drawText(target, op.at, op.text);
+    case DrawOp::Kind::label:
+    case DrawOp::Kind::splitLabel:
+        drawText(target, op.at, op.label);
         break;
-    case DrawOp::Kind::sprite:
-        copySprite(target, op.at, sheetFor(op.sheet), op.part);
+    case DrawOp::Kind::figure:
+        drawText(target, op.at, figureText(op.value));
+        break;
+    case DrawOp::Kind::card:
+    case DrawOp::Kind::badge:
+        copySpriteTo(target, op.at, spriteOf(op));
         break;
     case DrawOp::Kind::lines:
         drawWhitePolyline(target, op.points);
@@ -95,41 +109,37 @@ void draw(DrawOp op) {
         return;
     }
     replay(op, *all.backBuffer);
-    if (op.kind == DrawOp::Kind::fill || op.kind == DrawOp::Kind::sprite) {
+    if (isOpaque(op)) {
         std::erase_if(all.kept, [&](const DrawOp& earlier) { return covers(op, earlier); });
     }
     all.kept.push_back(std::move(op));
 }
 
-// The art drawn again for a part of a sheet. A part that is not one whole cell or badge, or art
-// that cannot be drawn, is the sheet's own picture enlarged.
-QImage paintPart(SheetId sheet, const Surface& picture, PixelRect part, std::int32_t width,
-                 std::int32_t height) {
+// A sprite drawn again by the art at a device size; the sheet's own picture enlarged when the art
+// cannot be drawn.
+QImage paintSprite(const Surface& picture, std::int32_t number, std::int32_t width,
+                   std::int32_t height) {
+    static constexpr std::array<SpriteId, spriteCount> sprites = allSprites();
+    const SpriteId sprite = sprites[static_cast<std::size_t>(number)];
     QString error;
     const QString family = loadLetteringFamily(error);
     const QSize size(width, height);
-    const std::int32_t partWidth = part.right - part.left;
-    const std::int32_t partHeight = part.bottom - part.top;
-    if (!family.isEmpty() && sheet == SheetId::cards && partWidth == TableLayout::cardWidth &&
-        partHeight == TableLayout::cardHeight && part.left % TableLayout::cardWidth == 0 &&
-        part.top % TableLayout::cardHeight == 0) {
-        return renderCardCell(part.left / TableLayout::cardWidth,
-                              part.top / TableLayout::cardHeight, size, family);
+    if (!family.isEmpty()) {
+        return sprite.kind == SpriteId::Kind::badge
+                   ? renderBadgeSprite(static_cast<BadgeKind>(sprite.row), size, family)
+                   : renderCardSprite(sprite, size, family);
     }
-    if (!family.isEmpty() && sheet == SheetId::results && part.left == 0 &&
-        partHeight == TableLayout::badgeHeight && part.top % TableLayout::badgeHeight == 0) {
-        return renderResultPart(part.top / TableLayout::badgeHeight, partWidth, size, family);
-    }
+    const SpriteRect part = spriteRect(sprite);
     return picture.image()
-        .copy(part.left, part.top, partWidth, partHeight)
+        .copy(part.left, part.top, part.width, part.height)
         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-std::unique_ptr<SpriteSheet> makeSheet(SheetId sheet, std::unique_ptr<Surface> picture) {
+std::unique_ptr<SpriteSheet> makeSheet(std::unique_ptr<Surface> picture) {
     const Surface* own = picture.get();
     return std::make_unique<SpriteSheet>(
-        std::move(picture), [sheet, own](PixelRect part, std::int32_t width, std::int32_t height) {
-            return paintPart(sheet, *own, part, width, height);
+        std::move(picture), [own](std::int32_t number, std::int32_t width, std::int32_t height) {
+            return paintSprite(*own, number, width, height);
         });
 }
 
@@ -160,17 +170,42 @@ std::unique_ptr<Surface> greenBackBuffer(double scale) {
              tableGreen);
     return back;
 }
+
+DrawOp textOp(DrawOp::Kind kind, PixelPoint cellTopLeft) {
+    DrawOp op;
+    op.kind = kind;
+    op.at = cellTopLeft;
+    return op;
+}
+
+DrawOp spriteOp(DrawOp::Kind kind, HandId hand, PixelPoint topLeft) {
+    DrawOp op;
+    op.kind = kind;
+    op.hand = hand;
+    op.at = topLeft;
+    return op;
+}
 } // namespace
+
+SpriteId spriteOf(const DrawOp& op) {
+    if (op.kind == DrawOp::Kind::badge) {
+        return badgeSprite(op.badge);
+    }
+    return op.faceDown ? backSprite() : faceSprite(op.card.suit, op.card.rank);
+}
+
+std::span<const DrawOp> keptOperations() {
+    return canvas().kept;
+}
 
 void openCanvas(double scale, std::string& failure) {
     Canvas& all = canvas();
     all.kept.clear();
     all.backBuffer = greenBackBuffer(scale);
-    all.cards = makeSheet(SheetId::cards, loadSheet("IDBCARDBITMAP", 4 * TableLayout::cardWidth,
-                                                    14 * TableLayout::cardHeight, failure));
-    all.results =
-        makeSheet(SheetId::results, loadSheet("IDBRESULTSBITMAP", TableLayout::naturalBadgeWidth,
-                                              5 * TableLayout::badgeHeight, failure));
+    all.cards = makeSheet(loadSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth,
+                                    SheetGeometry::cardSheetHeight, failure));
+    all.results = makeSheet(loadSheet("IDBRESULTSBITMAP", SheetGeometry::resultSheetWidth,
+                                      SheetGeometry::resultSheetHeight, failure));
 }
 
 void closeCanvas() {
@@ -187,13 +222,28 @@ void redrawCanvas(double scale) {
     if (!all.backBuffer) {
         return;
     }
-    all.cards->forgetParts();
-    all.results->forgetParts();
+    all.cards->forgetSprites();
+    all.results->forgetSprites();
     all.backBuffer.reset(); // never two back buffers at once
     all.backBuffer = greenBackBuffer(scale);
     for (const DrawOp& op : all.kept) {
         replay(op, *all.backBuffer);
     }
+}
+
+void prepareCanvas() {
+    Canvas& all = canvas();
+    if (!all.backBuffer) {
+        return;
+    }
+    // Each sprite is drawn at the device size it has where the first deal's first card lands, and
+    // kept by its sheet; the scratch surface is too small to take any of it.
+    Surface scratch(SheetGeometry::cardWidth, SheetGeometry::cardHeight, all.backBuffer->scale());
+    const PixelPoint origin{TableLayout::playerOrigin.x, TableLayout::playerOrigin.y};
+    for (const SpriteId sprite : allSprites()) {
+        copySpriteTo(scratch, origin, sprite);
+    }
+    drawText(scratch, {0, 0}, "-0123456789");
 }
 
 const Surface* canvasSurface() {
@@ -204,29 +254,45 @@ bool canvasReady() {
     return canvas().backBuffer != nullptr;
 }
 
-void canvasFill(PixelRect rect, Rgb colour) {
+void canvasClear(Area area, PixelRect rect) {
     DrawOp op;
+    op.cleared = area;
     op.area = rect;
-    op.colour = colour;
     draw(std::move(op));
 }
 
-void canvasText(PixelPoint cellTopLeft, std::string_view text) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::text;
-    op.at = cellTopLeft;
-    op.text = text;
+void canvasLabel(PixelPoint cellTopLeft, std::string_view text) {
+    DrawOp op = textOp(DrawOp::Kind::label, cellTopLeft);
+    op.label = text;
     draw(std::move(op));
 }
 
-void canvasSprite(SheetId sheet, PixelRect part, PixelPoint topLeft) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::sprite;
-    op.area = {topLeft.x, topLeft.y, topLeft.x + part.right - part.left,
-               topLeft.y + part.bottom - part.top};
-    op.at = topLeft;
-    op.sheet = sheet;
-    op.part = part;
+void canvasSplitLabel(PixelPoint cellTopLeft) {
+    DrawOp op = textOp(DrawOp::Kind::splitLabel, cellTopLeft);
+    op.label = "Split Hand";
+    draw(std::move(op));
+}
+
+void canvasFigure(Figure figure, PixelPoint cellTopLeft, std::int32_t value) {
+    DrawOp op = textOp(DrawOp::Kind::figure, cellTopLeft);
+    op.figure = figure;
+    op.value = value;
+    draw(std::move(op));
+}
+
+void canvasCard(HandId hand, const NextCard& next, PixelPoint topLeft) {
+    DrawOp op = spriteOp(DrawOp::Kind::card, hand, topLeft);
+    op.slot = next.slot;
+    op.faceDown = next.faceDown;
+    op.card = next.faceDown ? Card{} : next.card;
+    op.area = spriteLanding(spriteOf(op), topLeft);
+    draw(std::move(op));
+}
+
+void canvasBadge(HandId hand, BadgeKind badge, PixelPoint topLeft) {
+    DrawOp op = spriteOp(DrawOp::Kind::badge, hand, topLeft);
+    op.badge = badge;
+    op.area = spriteLanding(spriteOf(op), topLeft);
     draw(std::move(op));
 }
 

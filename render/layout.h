@@ -15,15 +15,6 @@ inline constexpr std::int32_t windowWidth = 600;  // outer width of the main win
 inline constexpr std::int32_t windowHeight = 460; // outer height of the main window
 inline constexpr std::int32_t backBufferWidth = 800;
 inline constexpr std::int32_t backBufferHeight = 600;
-inline constexpr std::int32_t cardWidth = 71;
-inline constexpr std::int32_t cardHeight = 96;
-inline constexpr std::int32_t cardStep = cardWidth / 2; // 35: each card covers all but this
-inline constexpr std::int32_t badgeHeight = 27;
-inline constexpr std::int32_t bustBadgeWidth = 57;
-inline constexpr std::int32_t winBadgeWidth = 52;
-inline constexpr std::int32_t loseBadgeWidth = 54;
-inline constexpr std::int32_t naturalBadgeWidth = 110;
-inline constexpr std::int32_t pushBadgeWidth = 62;
 inline constexpr std::int32_t naturalBadgeShift = 17;
 inline constexpr Point playerOrigin{10, 170};
 inline constexpr Point dealerOrigin{10, 30};

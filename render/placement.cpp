@@ -15,41 +15,20 @@ Point handOrigin(HandId hand) {
 
 Point cardPosition(HandId hand, std::int32_t slot) {
     const Point origin = handOrigin(hand);
-    return {origin.x + (slot - 1) * TableLayout::cardStep, origin.y};
+    return {origin.x + (slot - 1) * SheetGeometry::coveredStrip, origin.y};
 }
 
-Point cardCell(const NextCard& next) {
-    constexpr Point cardBack{0, 13 * TableLayout::cardHeight};
-    if (next.faceDown) {
-        return cardBack;
-    }
-    return {next.card.suit * TableLayout::cardWidth,
-            (next.card.rank - 1) * TableLayout::cardHeight};
+SpriteId cardSprite(const NextCard& next) {
+    return next.faceDown ? backSprite() : faceSprite(next.card.suit, next.card.rank);
 }
 
 std::int32_t badgeX(std::int32_t slot, std::int32_t originX, std::int32_t shift) {
-    constexpr std::int32_t width = TableLayout::cardWidth;
+    constexpr std::int32_t width = SheetGeometry::cardWidth;
     return static_cast<std::int32_t>(((slot - 4) * width * 0.5 + width) * 0.5 + originX - shift);
 }
 
 std::int32_t badgeY(std::int32_t originY) {
-    return static_cast<std::int32_t>(TableLayout::cardHeight * 0.38 + originY);
-}
-
-std::int32_t badgeWidth(BadgeKind kind) {
-    switch (kind) {
-    case BadgeBust:
-        return TableLayout::bustBadgeWidth;
-    case BadgeWin:
-        return TableLayout::winBadgeWidth;
-    case BadgeLose:
-        return TableLayout::loseBadgeWidth;
-    case BadgeNatural:
-        return TableLayout::naturalBadgeWidth;
-    case BadgePush:
-        break;
-    }
-    return TableLayout::pushBadgeWidth;
+    return static_cast<std::int32_t>(SheetGeometry::cardHeight * 0.38 + originY);
 }
 
 Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind) {

@@ -2,6 +2,7 @@
 
 #include "game/table_view.h"
 #include "game/table_view_state.h"
+#include "render/art/sprite_id.h"
 #include "render/layout.h"
 
 #include <cstdint>
@@ -10,29 +11,19 @@
 
 // Where cards and badges go and which badge a hand earns: plain rules, no drawing.
 
-// The row of a badge in the result sheet.
-enum BadgeKind : std::int32_t {
-    BadgeBust = 0,
-    BadgeWin = 1,
-    BadgeLose = 2,
-    BadgeNatural = 3,
-    BadgePush = 4,
-};
-
 TableLayout::Point handOrigin(HandId hand); // 0 player, 2 split, any other value the dealer
 
 // Top-left in the back buffer of the card at a 1-based slot: each card covers all but the left
-// cardStep columns of the card before it.
+// coveredStrip columns of the card before it.
 TableLayout::Point cardPosition(HandId hand, std::int32_t slot);
 
-// Top-left in the card sheet of a card's cell, or of the card back for the hole card.
-TableLayout::Point cardCell(const NextCard& next);
+// The card's face, or the card back for the hole card.
+SpriteId cardSprite(const NextCard& next);
 
 // trunc(((slot - 4) * cardWidth * 0.5 + cardWidth) * 0.5 + originX - shift): a quarter of a card
 // further right with each card of the hand.
 std::int32_t badgeX(std::int32_t slot, std::int32_t originX, std::int32_t shift);
 std::int32_t badgeY(std::int32_t originY); // trunc(cardHeight * 0.38 + originY)
-std::int32_t badgeWidth(BadgeKind kind);
 
 // The badge's top-left for a hand whose next card would go to `slot`. The dealer's natural badge
 // sits at the hand's origin; the player's natural badge moves left by naturalBadgeShift; the

@@ -10,8 +10,8 @@
 
 // What the table picture shows, in words rather than pixels: the cards of each hand as they lie
 // (the hole card face down until it is turned), the badges, the "Split Hand" label and the
-// figures of the three panels. TablePainter keeps it up to date with every operation it draws,
-// so it always matches the back buffer; nothing else writes it.
+// figures of the three panels. It is read from the drawing record, so it always matches the back
+// buffer.
 
 struct ShownCard {
     bool faceDown = false; // the card back: the dealer's hole card before it is turned
@@ -34,4 +34,4 @@ struct TableContent {
 };
 
 // The content of the current back buffer; all empty before createTableSurface.
-const TableContent& tableContent();
+TableContent tableContent();

@@ -2,7 +2,7 @@
 
 #include "game/table_state.h"
 #include "game/table_view_state.h"
-#include "platform/text.h"
+#include "raster/text.h"
 #include "render/layout.h"
 #include "render/placement.h"
 #include "render/surfaces.h"
@@ -26,11 +26,6 @@ std::string& failureText() {
     return failure;
 }
 
-TableContent& content() {
-    static TableContent shown;
-    return shown;
-}
-
 PixelRect toPixelRect(const Rect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
@@ -40,12 +35,12 @@ PixelPoint moneyBoxAt(std::int32_t dx, std::int32_t dy) {
 }
 
 void drawHandLabels() {
-    canvasText({10, 5}, "Dealers Hand");
-    canvasText({10, 145}, "Players Hand");
+    canvasLabel({10, 5}, "Dealers Hand");
+    canvasLabel({10, 145}, "Players Hand");
 }
 
 void drawMoneyBox() {
-    canvasText(moneyBoxAt(10, 5), "Money");
+    canvasLabel(moneyBoxAt(10, 5), "Money");
     // An open frame: the gap in its top edge holds the label.
     const std::array<PixelPoint, 6> frame{moneyBoxAt(58, 14), moneyBoxAt(65, 14),
                                           moneyBoxAt(65, 60), moneyBoxAt(0, 60),
@@ -53,31 +48,12 @@ void drawMoneyBox() {
     canvasLines(frame);
 }
 
-void drawCountRow(std::int32_t row, std::string_view label, std::int32_t figure) {
+void drawCountRow(std::int32_t row, std::string_view label, Figure figure, std::int32_t value) {
     const std::int32_t y = countRect.top + row * countRowStep;
-    canvasText({countRect.left + 10, y}, label);
-    canvasText({countRect.left + countFigureColumn, y}, figureText(figure));
+    canvasLabel({countRect.left + 10, y}, label);
+    canvasFigure(figure, {countRect.left + countFigureColumn, y}, value);
 }
 } // namespace
-
-TableContent& shownContent() {
-    return content();
-}
-
-const TableContent& tableContent() {
-    return content();
-}
-
-ShownHand& shownHand(HandId hand) {
-    switch (hand) {
-    case PlayerHandId:
-        return content().player;
-    case SplitHandId:
-        return content().split;
-    default:
-        return content().dealer;
-    }
-}
 
 const Surface& backBuffer() {
     static const Surface none(0, 0);
@@ -107,7 +83,6 @@ bool createTableSurface(double scale) {
         failure = "the text font";
     }
     openCanvas(drawableScale(scale), failure);
-    content() = TableContent{};
 
     drawHandLabels();
     drawMoneyBox();
@@ -123,7 +98,6 @@ const std::string& tableSurfaceFailure() {
 
 void releaseTableSurface() {
     closeCanvas();
-    content() = TableContent{};
 }
 
 double tableSurfaceScale() {
@@ -138,53 +112,35 @@ void rescaleTableSurface(double requested) {
     }
 }
 
+void prepareTableArt() {
+    prepareCanvas();
+}
+
 void paintCountPanel() {
-    if (!canvasReady()) {
-        return;
-    }
-    canvasFill(countRect, tableGreen);
+    canvasClear(Area::countPanel, countRect);
     const CountFigures figures = countFigures();
-    content().counts = figures;
-    drawCountRow(0, "Dealers Count", figures.dealer);
-    drawCountRow(1, "Players Count", figures.player);
+    drawCountRow(0, "Dealers Count", Figure::dealerCount, figures.dealer);
+    drawCountRow(1, "Players Count", Figure::playerCount, figures.player);
     if (figures.splitRow) {
-        drawCountRow(2, "Split Count", figures.split);
+        drawCountRow(2, "Split Count", Figure::splitCount, figures.split);
     }
 }
 
 void paintMoneyPanel() {
-    if (!canvasReady()) {
-        return;
-    }
-    canvasFill(toPixelRect(moneyRect), tableGreen);
-    canvasText(moneyBoxAt(18, 29), figureText(table.bank));
-    content().bank = table.bank;
+    canvasClear(Area::moneyPanel, toPixelRect(moneyRect));
+    canvasFigure(Figure::bank, moneyBoxAt(18, 29), table.bank);
 }
 
 void paintBetPanel() {
-    if (!canvasReady()) {
-        return;
-    }
-    canvasFill(toPixelRect(betRect), tableGreen);
+    canvasClear(Area::betPanel, toPixelRect(betRect));
     const TableLayout::Point panel = TableLayout::betPanelOrigin;
-    canvasText({panel.x, panel.y}, "Current Bet");
-    canvasText({panel.x + 85, panel.y}, figureText(table.bet));
-    content().bet = table.bet;
+    canvasLabel({panel.x, panel.y}, "Current Bet");
+    canvasFigure(Figure::bet, {panel.x + 85, panel.y}, table.bet);
 }
 
 void TablePainter::clearTable() {
-    if (!canvasReady()) {
-        return;
-    }
-    canvasFill(toPixelRect(tableRect), tableGreen);
+    canvasClear(Area::cardArea, toPixelRect(tableRect));
     drawHandLabels();
-    // the card area holds the count panel too
-    TableContent& shown = content();
-    shown.dealer = {};
-    shown.player = {};
-    shown.split = {};
-    shown.splitLabel = false;
-    shown.counts.reset();
 }
 
 void TablePainter::paintCounts() {
@@ -198,8 +154,5 @@ void TablePainter::paintBet() {
 }
 
 void TablePainter::paintSplitLabel() {
-    if (canvasReady()) {
-        canvasText({300, 155}, "Split Hand");
-        content().splitLabel = true;
-    }
+    canvasSplitLabel({300, 155});
 }

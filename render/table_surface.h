@@ -30,6 +30,11 @@ double tableSurfaceScale();
 // shows, as if the round had been drawn at that ratio from the start; the round is not touched.
 void rescaleTableSurface(double requested);
 
+// Draws, at the back buffer's ratio, what the first deal would otherwise draw for the first time
+// (every card and badge, the letters of the figures), so that it is as quick as any later one.
+// The window calls it once, in idle time after its first frame.
+void prepareTableArt();
+
 // The picture the window copies to the screen on every paint.
 const Surface& backBuffer();
 

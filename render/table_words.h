@@ -9,7 +9,7 @@
 // reads; then the Current Bet and the Money figures. For example:
 //   "Dealers Hand: a face-down card, ten of spades. Players Hand: eight of clubs, three of
 //   hearts. Dealers Count 10. Players Count 11. Current Bet 5. Money 1000."
-// Built from what the painter recorded, so the words never say more than the picture.
+// Read from the drawing record, so the words never say more than the picture.
 std::string tableWords(const TableContent& content);
 
 // One card as the words name it: "ten of hearts", or "a face-down card" for the card back.

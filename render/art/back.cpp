@@ -1,7 +1,7 @@
 #include "render/art/back.h"
 
 #include "render/art/device_grid.h"
-#include "render/art/sheet_layout.h"
+#include "render/art/sheet_colors.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 
 #include "render/art/device_grid.h"
 #include "render/art/fonts.h"
-#include "render/art/sheet_layout.h"
+#include "render/art/sheet_colors.h"
+#include "render/art/sprite_id.h"
 
 #include <QPainter>
 
@@ -14,16 +15,17 @@ struct Badge {
 };
 
 // In row order: bust, win, lose, natural, push.
-constexpr Badge badges[SheetLayout::badgeCount] = {
+constexpr Badge badges[SheetGeometry::badgeCount] = {
     {"Bust", 57}, {"Win", 51}, {"lose", 54}, {"Natural", 110}, {"Push", 62},
 };
 
 constexpr int letteringPixelSize = 16;
 
 // Plain black pixels at one device pixel a pixel, smoothed edges at any other resolution.
-void drawBadge(QPainter& painter, int row, const QString& family, bool smooth) {
-    const Badge& badge = badges[row];
-    const QRect box(0, row * SheetLayout::badgeHeight, badge.framedWidth, SheetLayout::badgeHeight);
+void drawBadge(QPainter& painter, BadgeKind kind, const QString& family, bool smooth) {
+    const Badge& badge = badges[kind];
+    const SpriteRect part = spriteRect(badgeSprite(kind));
+    const QRect box(part.left, part.top, badge.framedWidth, part.height);
     painter.setFont(letteringFont(family, letteringPixelSize, smooth));
     painter.fillRect(box, SheetColors::badge);
     frameBox(painter, box, SheetColors::black);
@@ -33,22 +35,25 @@ void drawBadge(QPainter& painter, int row, const QString& family, bool smooth) {
 
 } // namespace
 
-std::string_view badgeLettering(int row) {
-    return badges[row].lettering;
+std::string_view badgeLettering(BadgeKind kind) {
+    return badges[kind].lettering;
 }
 
 QImage renderResultSheet(const QString& family) {
-    QImage sheet(SheetLayout::resultSheetWidth, SheetLayout::resultSheetHeight,
+    QImage sheet(SheetGeometry::resultSheetWidth, SheetGeometry::resultSheetHeight,
                  QImage::Format_RGB32);
     sheet.fill(SheetColors::face);
     QPainter painter(&sheet);
-    for (int row = 0; row < SheetLayout::badgeCount; ++row)
-        drawBadge(painter, row, family, false);
+    for (const SpriteId sprite : allSprites()) {
+        if (sheetOf(sprite) == SheetId::results)
+            drawBadge(painter, static_cast<BadgeKind>(sprite.row), family, false);
+    }
     return sheet;
 }
 
-QImage renderResultPart(int row, int width, QSize size, const QString& family) {
-    const QRect part(0, row * SheetLayout::badgeHeight, width, SheetLayout::badgeHeight);
-    return drawPartToFill(part, size, SheetColors::face,
-                          [&](QPainter& painter) { drawBadge(painter, row, family, true); });
+QImage renderBadgeSprite(BadgeKind kind, QSize size, const QString& family) {
+    const SpriteRect part = spriteRect(badgeSprite(kind));
+    return drawPartToFill(QRect(part.left, part.top, part.width, part.height), size,
+                          SheetColors::face,
+                          [&](QPainter& painter) { drawBadge(painter, kind, family, true); });
 }

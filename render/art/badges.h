@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/art/sprite_id.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -12,9 +14,9 @@
 // The whole sheet at one device pixel a pixel, as the build embeds it.
 QImage renderResultSheet(const QString& family);
 
-// The part of the sheet `width` logical pixels wide from the left edge of `row`, drawn to fill
-// `size` device pixels from the same shapes: a badge at a screen's own resolution.
-QImage renderResultPart(int row, int width, QSize size, const QString& family);
+// A badge, its copy width wide, drawn to fill `size` device pixels from the same shapes: the badge
+// at a screen's own resolution.
+QImage renderBadgeSprite(BadgeKind kind, QSize size, const QString& family);
 
-// The lettering of the badge in `row`: "Bust", "Win", "lose", "Natural", "Push".
-std::string_view badgeLettering(int row);
+// The lettering of a badge: "Bust", "Win", "lose", "Natural", "Push".
+std::string_view badgeLettering(BadgeKind kind);

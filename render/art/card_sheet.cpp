@@ -5,15 +5,16 @@
 #include "render/art/device_grid.h"
 #include "render/art/index.h"
 #include "render/art/pips.h"
-#include "render/art/sheet_layout.h"
+#include "render/art/sheet_colors.h"
+#include "render/art/sprite_id.h"
 
 #include <QPainter>
 
 namespace {
 
-QRect cellAt(int column, int row) {
-    return {column * SheetLayout::cellWidth, row * SheetLayout::cellHeight, SheetLayout::cellWidth,
-            SheetLayout::cellHeight};
+QRect cellOf(SpriteId card) {
+    const SpriteRect cell = spriteRect(card);
+    return {cell.left, cell.top, cell.width, cell.height};
 }
 
 void drawBlankCard(QPainter& painter, const QRect& cell) {
@@ -31,32 +32,31 @@ void drawFace(QPainter& painter, const QRect& cell, Suit suit, int rank, const Q
     drawIndices(painter, cell, suit, rank, family);
 }
 
-void drawCell(QPainter& painter, int column, int row, const QString& family) {
-    const QRect cell = cellAt(column, row);
-    if (row < SheetLayout::backRow) {
-        drawFace(painter, cell, static_cast<Suit>(column), row + 1, family);
+void drawCard(QPainter& painter, SpriteId card, const QString& family) {
+    const QRect cell = cellOf(card);
+    if (card.kind == SpriteId::Kind::face) {
+        drawFace(painter, cell, static_cast<Suit>(card.column), card.row + 1, family);
         return;
     }
     drawBlankCard(painter, cell);
-    if (column == 0)
-        drawCardBack(painter, cell);
+    drawCardBack(painter, cell);
 }
 
 } // namespace
 
 QImage renderCardSheet(const QString& family) {
-    QImage sheet(SheetLayout::cardSheetWidth, SheetLayout::cardSheetHeight, QImage::Format_RGB32);
+    QImage sheet(SheetGeometry::cardSheetWidth, SheetGeometry::cardSheetHeight,
+                 QImage::Format_RGB32);
     sheet.fill(SheetColors::face);
     QPainter painter(&sheet);
-    for (int column = 0; column < SheetLayout::columns; ++column) {
-        for (int row = 0; row < SheetLayout::backRow; ++row)
-            drawCell(painter, column, row, family);
+    for (const SpriteId sprite : allSprites()) {
+        if (sheetOf(sprite) == SheetId::cards)
+            drawCard(painter, sprite, family);
     }
-    drawCell(painter, 0, SheetLayout::backRow, family);
     return sheet;
 }
 
-QImage renderCardCell(int column, int row, QSize size, const QString& family) {
-    return drawPartToFill(cellAt(column, row), size, SheetColors::face,
-                          [&](QPainter& painter) { drawCell(painter, column, row, family); });
+QImage renderCardSprite(SpriteId card, QSize size, const QString& family) {
+    return drawPartToFill(cellOf(card), size, SheetColors::face,
+                          [&](QPainter& painter) { drawCard(painter, card, family); });
 }

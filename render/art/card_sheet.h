@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/art/sprite_id.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -10,6 +12,6 @@
 // The whole sheet at one device pixel a pixel, as the build embeds it.
 QImage renderCardSheet(const QString& family);
 
-// One cell of the sheet drawn to fill `size` device pixels, from the same shapes: the card at a
+// A face or the back drawn to fill `size` device pixels, from the same shapes: the card at a
 // screen's own resolution. A size of 71 x 96 gives the sheet's own cell.
-QImage renderCardCell(int column, int row, QSize size, const QString& family);
+QImage renderCardSprite(SpriteId card, QSize size, const QString& family);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/art/sheet_layout.h"
+#include "render/art/sheet_colors.h"
 
 #include <QPainter>
 #include <QRect>

@@ -1,30 +1,9 @@
 #include "render/art/fonts.h"
 
-#include <QFile>
-#include <QFontDatabase>
-#include <QStringList>
-
-namespace {
-constexpr const char* letteringResource = ":/art/DejaVuSans-Bold.ttf";
-}
+#include "raster/embedded_font.h"
 
 QString loadLetteringFamily(QString& error) {
-    static QString family;
-    if (!family.isEmpty())
-        return family;
-    QFile file(QString::fromLatin1(letteringResource));
-    const int id = file.open(QIODevice::ReadOnly)
-                       ? QFontDatabase::addApplicationFontFromData(file.readAll())
-                       : -1;
-    const QStringList families =
-        id < 0 ? QStringList{} : QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) {
-        error = QStringLiteral("cannot load the lettering font %1")
-                    .arg(QString::fromLatin1(letteringResource));
-        return {};
-    }
-    family = families.first();
-    return family;
+    return embeddedFontFamily(QStringLiteral(":/art/DejaVuSans-Bold.ttf"), error);
 }
 
 QFont letteringFont(const QString& family, int pixelSize, bool antialiased) {

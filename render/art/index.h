@@ -1,6 +1,7 @@
 #pragma once
 
-#include "render/art/sheet_layout.h"
+#include "render/art/sheet_colors.h"
+#include "render/art/sprite_id.h"
 
 #include <QImage>
 #include <QPainter>
@@ -15,7 +16,7 @@ inline constexpr int width = 16;
 inline constexpr int height = 26;
 } // namespace IndexBox
 
-static_assert(IndexBox::left + IndexBox::width <= SheetLayout::coveredStripWidth,
+static_assert(IndexBox::left + IndexBox::width <= SheetGeometry::coveredStrip,
               "the index must stay visible on a covered card");
 
 QString rankText(int rank);

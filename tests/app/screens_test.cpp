@@ -4,7 +4,7 @@
 #include "game/actions.h"
 #include "game/bets.h"
 #include "game/deal.h"
-#include "platform/surface.h"
+#include "raster/surface.h"
 #include "render/table_surface.h"
 #include "tests/support/table_fixture.h"
 

@@ -1,7 +1,7 @@
 #include "tests/app/window_fixture.h"
 
 #include "app/table_widget.h"
-#include "platform/surface.h"
+#include "raster/surface.h"
 #include "render/table_surface.h"
 #include "tests/support/recording_view.h"
 #include "tests/support/table_fixture.h"

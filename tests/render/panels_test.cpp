@@ -1,5 +1,5 @@
 #include "game/table_state.h"
-#include "platform/text.h"
+#include "raster/text.h"
 #include "table_picture.h"
 
 #include <QPainter>

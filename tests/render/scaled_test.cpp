@@ -1,4 +1,4 @@
-#include "platform/surface.h"
+#include "raster/surface.h"
 #include "render/table_surface.h"
 #include "table_picture.h"
 #include "tests/support/table_fixture.h"

@@ -49,6 +49,7 @@ TEST_F(TablePicture, BadgesLandWhereTheHandEnds) {
         {"AS AD KH QS", "D", {{natural, 10, 66}, {natural, 10, 206}}},
         {"10S AD 9H KS", "D", {{natural, 10, 66}, {lose, 27, 206}}},
         {"8C 10D 8H 9S 3C 2D 9C", "DPSHS", {{lose, 27, 206}, {push, 335, 206}}},
+        {"8C 10D 8H 9S 6C 6D KC KD", "DPHH", {{bust, 45, 206}, {bust, 335, 206}}},
     };
     const QImage sheet = sheetImage("IDBRESULTSBITMAP");
     for (const Round& round : rounds) {

@@ -3,8 +3,8 @@
 #include "game/actions.h"
 #include "game/bets.h"
 #include "game/deal.h"
-#include "platform/drawing.h"
-#include "platform/text.h"
+#include "raster/drawing.h"
+#include "raster/text.h"
 #include "render/placement.h"
 #include "tests/support/table_fixture.h"
 
@@ -70,9 +70,9 @@ QImage sheetImage(std::string_view name) {
 
 QImage cardCellImage(std::string_view name, int width) {
     const bool back = name == "back";
-    const TableLayout::Point cell =
-        cardCell(NextCard{1, back, back ? Card{} : card(std::string(name).c_str())});
-    return sheetImage("IDBCARDBITMAP").copy(cell.x, cell.y, width, TableLayout::cardHeight);
+    const SpriteRect cell =
+        spriteRect(cardSprite(NextCard{1, back, back ? Card{} : card(std::string(name).c_str())}));
+    return sheetImage("IDBCARDBITMAP").copy(cell.left, cell.top, width, cell.height);
 }
 
 bool holds(const QImage& picture, QPoint at, const QImage& part) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cards/card.h"
-#include "platform/surface.h"
+#include "raster/surface.h"
 #include "render/table_surface.h"
 
 #include <QImage>
@@ -39,7 +39,7 @@ class TablePicture : public testing::Test {
 
 using TextItem = std::pair<QPoint, std::string_view>;
 
-// A green patch of the given size with the text items drawn on it by the platform's text.
+// A green patch of the given size with the text items drawn on it by the raster's text.
 QImage textPatch(QSize size, const std::vector<TextItem>& items);
 // The count panel, (0,275)-(150,340), as it should read; no split row for a null split figure.
 QImage countPanel(std::string_view dealer, std::string_view player, std::string_view split = {});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/surface.h"
+#include "raster/surface.h"
 
 #include <QImage>
 #include <QPainter>

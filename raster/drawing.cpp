@@ -1,6 +1,6 @@
-#include "platform/drawing.h"
+#include "raster/drawing.h"
 
-#include "platform/device_painter.h"
+#include "raster/device_painter.h"
 
 #include <QImage>
 #include <QPainter>

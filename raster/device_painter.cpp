@@ -1,4 +1,4 @@
-#include "platform/device_painter.h"
+#include "raster/device_painter.h"
 
 namespace {
 QImage& atOneToOne(QImage& image) {

@@ -1,4 +1,4 @@
-#include "platform/surface.h"
+#include "raster/surface.h"
 
 #include <QImage>
 #include <QString>

@@ -1,15 +1,13 @@
-#include "platform/text.h"
+#include "raster/text.h"
 
-#include "platform/device_painter.h"
+#include "raster/device_painter.h"
+#include "raster/embedded_font.h"
 
-#include <QFile>
 #include <QFont>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QString>
-#include <QStringList>
 
 #include <cmath>
 #include <optional>
@@ -59,16 +57,12 @@ bool loadTextFont() {
     if (textFonts()) {
         return true;
     }
-    QFile file(QStringLiteral(":/fonts/DejaVuSans.ttf"));
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString error;
+    const QString family = embeddedFontFamily(QStringLiteral(":/fonts/DejaVuSans.ttf"), error);
+    if (family.isEmpty()) {
         return false;
     }
-    const int id = QFontDatabase::addApplicationFontFromData(file.readAll());
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) {
-        return false;
-    }
-    QFont font(families.first());
+    QFont font(family);
     font.setPixelSize(textPixelSize);
     font.setWeight(QFont::Normal);
     font.setStyle(QFont::StyleNormal);

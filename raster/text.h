@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/surface.h"
+#include "raster/surface.h"
 
 #include <cstdint>
 #include <string_view>

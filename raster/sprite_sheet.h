@@ -1,0 +1,42 @@
+#pragma once
+
+#include "raster/surface.h"
+
+#include <QImage>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <tuple>
+
+// A sheet of sprites: the picture at one device pixel a pixel, and the art that draws any sprite
+// of it again, known by its number, to fill a given number of device pixels, for surfaces at other
+// device pixel ratios. Sprites drawn again are kept for the next copy of the same sprite at the
+// same size.
+class SpriteSheet {
+  public:
+    // Draws the sprite to fill an image of the given device size.
+    using SpritePainter =
+        std::function<QImage(std::int32_t sprite, std::int32_t width, std::int32_t height)>;
+
+    SpriteSheet(std::unique_ptr<Surface> picture, SpritePainter paintSprite);
+
+    const Surface& picture() const { return *picture_; }
+    // The sprite at that device size, drawn on first use.
+    const QImage& spriteAt(std::int32_t sprite, std::int32_t width, std::int32_t height);
+    // Drops every sprite drawn so far, e.g. when the screen's device pixel ratio changes.
+    void forgetSprites() { drawn_.clear(); }
+
+  private:
+    using Key = std::tuple<std::int32_t, std::int32_t, std::int32_t>;
+    std::unique_ptr<Surface> picture_;
+    SpritePainter paintSprite_;
+    std::map<Key, QImage> drawn_;
+};
+
+// An opaque copy of a sprite, the logical rectangle `part` of the sheet, to `topLeft` in `target`,
+// clipped to the target: a block copy from the picture at one device pixel a pixel, else the
+// sprite drawn at the device size of the logical rectangle it lands on.
+void copySprite(Surface& target, PixelPoint topLeft, SpriteSheet& sheet, std::int32_t sprite,
+                PixelRect part);
