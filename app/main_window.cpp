@@ -7,6 +7,7 @@
 #include "app/table_widget.h"
 #include "app/window_placement.h"
 #include "game/table_state.h"
+#include "render/table_surface.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -48,6 +49,8 @@ bool MainWindow::create() {
         step = "the buttons";
         buttons_ = createControls(*client_, [this](std::int32_t id) { command(id); });
         keyboard_ = std::make_unique<KeyboardPlay>(buttons_, *table_, *menuBar(), *announcer_);
+        // what the first Deal would otherwise draw for the first time
+        table_->afterFirstFrame(prepareTableArt);
     } catch (const std::bad_alloc&) {
         failure_ = std::string("not enough memory for ") + step;
         return false;

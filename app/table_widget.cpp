@@ -19,9 +19,8 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     // Moved to a screen of another device pixel ratio, or the screen's own scale changed: Qt
     // repaints the whole window, and the picture is drawn again at the new ratio first.
     rescaleTableSurface(devicePixelRatioF());
-    // the first deal's art, drawn once the first frame is shown
-    if (!std::exchange(artQueued_, true)) {
-        QTimer::singleShot(0, this, [] { prepareTableArt(); });
+    if (afterFirstFrame_) {
+        QTimer::singleShot(0, this, std::exchange(afterFirstFrame_, {}));
     }
     const QImage& image = backBuffer().image();
     QPainter painter(this);

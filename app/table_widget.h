@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 // The table picture, as large as the back buffer, at the top-left of the area below the menu
 // bar; where that area is smaller it is cut off, where it is larger nothing more is drawn.
 // Painting it only copies the back buffer; it never draws the table and never erases. The back
@@ -13,6 +16,10 @@ class TableWidget : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
 
+  public:
+    // `work` runs once, in the idle time right after the first frame has been painted.
+    void afterFirstFrame(std::function<void()> work) { afterFirstFrame_ = std::move(work); }
+
   private:
-    bool artQueued_ = false;
+    std::function<void()> afterFirstFrame_;
 };
