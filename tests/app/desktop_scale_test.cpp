@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -71,7 +70,12 @@ TEST(DesktopScale, AtScaleTwoCardsAndTextAreDrawnAtDeviceResolution) {
     for (const QPoint button : {deal, hit, stand}) {
         game.click(button * 2 + QPoint(0, top));
     }
-    const QImage shot = game.screenshot(artifact("x11_scale2_round.png"));
+    // the round is over once the player's hand has its badge
+    const QImage shot =
+        game.waitForShot(artifact("x11_scale2_round.png"), [&](const QImage& round) {
+            return count(round, QRect(0, top + 2 * 206, 1200, 2 * 27),
+                         [](QRgb pixel) { return pixel == badgeYellow; }) > 4 * 500;
+        });
     ASSERT_EQ(shot.width(), 1200);
     const QImage playerRow = shot.copy(20, top + 340, 282, 192);
     const QImage label = shot.copy(20, top + 10, 160, 28); // "Dealers Hand"
@@ -99,7 +103,9 @@ TEST_P(UnusualScale, TheWholeTableIsDrawn) {
         return QPoint(device(logical.x(), scale), top + device(logical.y(), scale));
     };
     game.click(at(deal));
-    const QImage shot = game.screenshot(artifact(name.c_str()));
+    const QImage shot = game.waitForShot(artifact(name.c_str()), [&](const QImage& dealt) {
+        return dealt.pixel(at({27, 78})) != tableGreen;
+    });
     EXPECT_NE(shot.pixel(at({27, 78})), tableGreen);            // the hole card's back
     EXPECT_EQ(shot.pixel(at({555, 380})), qRgb(255, 255, 255)); // the Money box's right edge
     EXPECT_EQ(shot.pixel(at({400, 200})), tableGreen);          // the empty table
@@ -124,24 +130,29 @@ TEST(DesktopScale, OnAWaylandOutputOfScaleTwoTheTableIsDrawnAtItsResolution) {
     game.setProcessEnvironment(weston.clientEnvironment());
     game.start(QUORVEL_PROGRAM, {});
     ASSERT_TRUE(game.waitForStarted());
-    QThread::msleep(2000);
-    QTemporaryDir shots;
-    QProcess screenshooter;
-    screenshooter.setProcessEnvironment(weston.clientEnvironment());
-    screenshooter.setWorkingDirectory(shots.path());
-    screenshooter.start("weston-screenshooter", {});
-    ASSERT_TRUE(screenshooter.waitForFinished(10000));
-    const QStringList taken = QDir(shots.path()).entryList({"*.png"});
-    ASSERT_EQ(taken.size(), 1) << screenshooter.readAllStandardError().toStdString();
-    const QImage shot = QImage(shots.filePath(taken.first())).convertToFormat(QImage::Format_RGB32);
-    shot.save(artifact("wayland_scale2.png"));
-    // the table's top-left corner: the first table green from the top-left
+    // the output, taken until the table is on it with the Money frame in its corner
+    QImage shot;
     QPoint corner(-1, -1);
-    for (int y = 0; y < shot.height() && corner.x() < 0; ++y) {
-        for (int x = 0; x < shot.width() && corner.x() < 0; ++x) {
-            corner = shot.pixel(x, y) == tableGreen ? QPoint(x, y) : corner;
+    QString failure;
+    waitUntil([&] {
+        QTemporaryDir shots;
+        QProcess screenshooter;
+        screenshooter.setProcessEnvironment(weston.clientEnvironment());
+        screenshooter.setWorkingDirectory(shots.path());
+        screenshooter.start("weston-screenshooter", {});
+        screenshooter.waitForFinished(10000);
+        const QStringList taken = QDir(shots.path()).entryList({"*.png"});
+        failure = screenshooter.readAllStandardError();
+        if (taken.size() != 1) {
+            return false;
         }
-    }
+        shot = QImage(shots.filePath(taken.first())).convertToFormat(QImage::Format_RGB32);
+        corner = tableOrigin(shot);
+        return corner.x() >= 0 && shot.valid(corner + QPoint(2 * 555, 2 * 380)) &&
+               shot.pixel(corner + QPoint(2 * 555, 2 * 380)) == qRgb(255, 255, 255);
+    });
+    ASSERT_FALSE(shot.isNull()) << failure.toStdString();
+    shot.save(artifact("wayland_scale2.png"));
     ASSERT_GE(corner.x(), 0);
     const QImage label = shot.copy(QRect(corner + QPoint(20, 10), QSize(160, 28))); // Dealers Hand
     EXPECT_EQ(shot.pixel(corner + QPoint(2 * 555, 2 * 380)), qRgb(255, 255, 255));  // Money frame

@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -14,6 +15,17 @@ QProcessEnvironment userEnvironment(const std::string& display) {
     environment.remove("WAYLAND_DISPLAY");
     environment.insert("DISPLAY", QString::fromStdString(display));
     return environment;
+}
+
+bool waitUntil(const std::function<bool()>& holds, int bound, int interval) {
+    for (QDeadlineTimer deadline(bound);; QThread::msleep(static_cast<unsigned long>(interval))) {
+        if (holds()) {
+            return true;
+        }
+        if (deadline.hasExpired()) {
+            return false;
+        }
+    }
 }
 
 QString runTool(const QProcessEnvironment& environment, const QString& program,
@@ -57,6 +69,17 @@ int tableTop(const QImage& shot) {
     return -1;
 }
 
+QPoint tableOrigin(const QImage& shot) {
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            if (shot.pixel(x, y) == tableGreen) {
+                return {x, y};
+            }
+        }
+    }
+    return {-1, -1};
+}
+
 Game::Game(const QProcessEnvironment& environment) : environment_(environment) {
     process_.setProcessEnvironment(environment_);
     process_.start(QUORVEL_PROGRAM, {});
@@ -73,14 +96,9 @@ Game::~Game() {
 }
 
 int Game::waitForTable(const QString& file) const {
-    for (int attempt = 0; attempt < 50 && found(); ++attempt) {
-        const int top = tableTop(screenshot(file));
-        if (top > 0) {
-            return top;
-        }
-        QThread::msleep(100);
-    }
-    return -1;
+    int top = -1;
+    waitUntil([&] { return found() && (top = tableTop(screenshot(file))) > 0; });
+    return top;
 }
 
 QRect Game::geometry() const {
@@ -97,12 +115,29 @@ void Game::click(QPoint at) const {
     runTool(environment_, "xdotool",
             {"mousemove", "--window", window_, QString::number(at.x()), QString::number(at.y()),
              "click", "1"});
-    QThread::msleep(500); // the game handles the click on its own time
 }
 
 QImage Game::screenshot(const QString& file) const {
     runTool(environment_, X_HELPER_PROGRAM, {"grab", window_, file});
     return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Game::waitForShot(const QString& file,
+                         const std::function<bool(const QImage&)>& shows) const {
+    QImage shot;
+    waitUntil([&] {
+        shot = screenshot(file);
+        return !shot.isNull() && shows(shot);
+    });
+    return shot;
+}
+
+bool Game::openMenu(QPoint title, QPoint item, const QString& file) const {
+    click(title);
+    return waitUntil([&] {
+        const QImage shot = screenshot(file);
+        return shot.valid(item) && shot.pixel(item) != tableGreen;
+    });
 }
 
 void Game::askToClose() const {
@@ -148,7 +183,13 @@ Weston::Weston(const QProcessEnvironment& xDisplay, const QStringList& options) 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_RUNTIME_DIR", runtimeDir_.path());
     environment.remove("WAYLAND_DISPLAY");
-    QStringList arguments{"--no-config", "--idle-time=0", "--socket=" + socket_,
+    // Windows appear and go without animation, so that what a test sees has come to rest.
+    QFile config(runtimeDir_.filePath("weston.ini"));
+    config.open(QIODevice::WriteOnly);
+    config.write("[shell]\nanimation=none\nclose-animation=none\nstartup-animation=none\n"
+                 "focus-animation=none\n");
+    config.close();
+    QStringList arguments{"--config=" + config.fileName(), "--idle-time=0", "--socket=" + socket_,
                           "--log=" + runtimeDir_.path() + "/weston.log"};
     if (xDisplay.contains("DISPLAY")) {
         environment.insert("DISPLAY", xDisplay.value("DISPLAY"));

@@ -15,6 +15,9 @@ inline constexpr QRgb badgeYellow = qRgb(255, 255, 0);
 // The environment of a user on the X display `display`, with no Wayland and no platform named.
 QProcessEnvironment userEnvironment(const std::string& display);
 
+// What a step waits for, at most `bound` ms, polling every `interval` ms: true once it holds.
+bool waitUntil(const std::function<bool()>& holds, int bound = 10000, int interval = 50);
+
 // Runs a tool to its end (at most 15 s) and returns what it printed, trimmed.
 QString runTool(const QProcessEnvironment& environment, const QString& program,
                 const QStringList& arguments);
@@ -29,6 +32,8 @@ int count(const QImage& shot, const QRect& area, const std::function<bool(QRgb)>
 
 // Where the table picture starts below the menu bar: the first row of table green (-1 if none).
 int tableTop(const QImage& shot);
+// The top-left corner of the table picture: the first pixel of table green ((-1, -1) if none).
+QPoint tableOrigin(const QImage& shot);
 
 // The game, started on an X display, with its window found as a user sees it: by its caption.
 class Game {
@@ -43,9 +48,16 @@ class Game {
     // Where the table picture starts in the window, once the game has drawn it (-1 if never).
     int waitForTable(const QString& file) const;
     QRect geometry() const;
-    // Window-relative coordinates, as the mouse reaches them through the X server.
+    // Window-relative coordinates, as the mouse reaches them through the X server. The game
+    // takes its input in order, so the next click needs no wait; a step that looks at what a
+    // click did waits for it with waitForShot.
     void click(QPoint at) const;
     QImage screenshot(const QString& file) const;
+    // The window's picture once `shows` holds for it (at most 10 s); the last one taken if never.
+    QImage waitForShot(const QString& file, const std::function<bool(const QImage&)>& shows) const;
+    // Clicks a menu of the menu bar, then waits for its popup to hide `item`, a point of the
+    // table just below the bar, so that the next click reaches the popup.
+    bool openMenu(QPoint title, QPoint item, const QString& file) const;
     void askToClose() const;
     int exitCode(); // once the game has ended by itself, within 10 s
 

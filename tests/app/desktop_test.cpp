@@ -19,19 +19,23 @@ TEST(DesktopSession, PlaysARoundWithTheMouseAndExitsFromTheMenu) {
     for (const QPoint button : {deal, hit, stand}) {
         game.click(button + QPoint(0, top));
     }
-    const QImage shot = game.screenshot(artifact("x11_round.png"));
+    // every finished round puts a badge on the player's hand
+    const QRect badges(0, 206 + top, 600, 27);
+    const auto yellow = [](QRgb pixel) { return pixel == badgeYellow; };
+    const QImage shot = game.waitForShot(artifact("x11_round.png"), [&](const QImage& picture) {
+        return count(picture, badges, yellow) > 500;
+    });
     ASSERT_FALSE(shot.isNull());
     const auto notGreen = [](QRgb pixel) { return pixel != tableGreen; };
     // the first 35 columns of each hand's first card stay in view under the cards after it
     const int cardStrip = 35 * 96;
     EXPECT_GT(count(shot, QRect(10, 30 + top, 35, 96), notGreen), cardStrip * 9 / 10);
     EXPECT_GT(count(shot, QRect(10, 170 + top, 35, 96), notGreen), cardStrip * 9 / 10);
-    // every finished round puts a badge on the player's hand
-    const auto yellow = [](QRgb pixel) { return pixel == badgeYellow; };
-    EXPECT_GT(count(shot, QRect(0, 206 + top, 600, 27), yellow), 500);
+    EXPECT_GT(count(shot, badges, yellow), 500);
 
-    game.click(QPoint(18, top / 2));       // File
-    game.click(QPoint(30, top + top / 2)); // its only item, Exit
+    const QPoint exit(30, top + top / 2); // File's only item
+    ASSERT_TRUE(game.openMenu(QPoint(18, top / 2), exit, artifact("x11_file_menu.png")));
+    game.click(exit);
     EXPECT_EQ(game.exitCode(), 0);
 }
 

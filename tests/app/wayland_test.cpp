@@ -4,12 +4,14 @@
 #include "desktop_session.h"
 #include "tools/startbench/x_server.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
-#include <QThread>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 // weston's output window on the X server, clicked and captured in its own coordinates.
@@ -23,11 +25,11 @@ class Output {
     }
     bool found() const { return !window_.isEmpty(); }
 
+    // weston and the game take input in order: a step waits for what it shows, not for time
     void click(QPoint at) const {
         runTool(x_, "xdotool",
                 {"mousemove", "--window", window_, QString::number(at.x()), QString::number(at.y()),
                  "sleep", "0.2", "click", "1"}); // the pointer enters before it presses
-        QThread::msleep(500);
     }
     void drag(QPoint from, QPoint to) const {
         runTool(x_, "xdotool",
@@ -35,37 +37,64 @@ class Output {
                  QString::number(from.y()), "mousedown", "1", "sleep", "0.3", "mousemove",
                  "--window", window_, QString::number(to.x()), QString::number(to.y()), "sleep",
                  "0.3", "mouseup", "1"});
-        QThread::msleep(500);
     }
-    void key(const char* name) const {
-        runTool(x_, "xdotool", {"key", "--window", window_, name});
-        QThread::msleep(500);
+    void key(const char* name) const { runTool(x_, "xdotool", {"key", "--window", window_, name}); }
+    // Opens a menu of the menu bar and presses its item `item`, a point of the table below the
+    // bar, once the popup shows the item lit under the pointer: the popup has the pointer then.
+    void chooseFromMenu(QPoint title, QPoint item, const char* name) const {
+        click(title);
+        const QImage open = screenshot(name, [&](const QImage& shot) {
+            return shot.valid(item) && shot.pixel(item) != tableGreen;
+        });
+        runTool(x_, "xdotool",
+                {"mousemove", "--window", window_, QString::number(item.x()),
+                 QString::number(item.y())});
+        // left of the pointer, which weston draws into the output
+        const QRect around(item - QPoint(16, 3), QSize(12, 6));
+        waitUntil([&] {
+            const QImage lit = grab(artifact(name));
+            for (int y = around.top(); y <= around.bottom(); ++y) {
+                for (int x = around.left(); x <= around.right(); ++x) {
+                    if (lit.valid(x, y) && lit.pixel(x, y) != open.pixel(x, y)) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        });
+        click(item);
     }
-    // With the pointer parked in the corner, so that shots compare.
-    QImage screenshot(const char* name) const {
+    // The output once `shows` holds for it and it has held still for `stillFor` ms (at most 10 s),
+    // with the pointer parked in the corner so that shots compare. A step that should change
+    // nothing waits for the stillness alone.
+    QImage screenshot(
+        const char* name,
+        const std::function<bool(const QImage&)>& shows = [](const QImage&) { return true; },
+        int stillFor = 300) const {
         runTool(x_, "xdotool", {"mousemove", "--window", window_, "999", "699"});
-        QThread::msleep(300); // for the hover under the pointer to go
         const QString file = artifact(name);
+        QImage shot;
+        QElapsedTimer still;
+        waitUntil([&] {
+            const QImage last = std::exchange(shot, grab(file));
+            if (shot.isNull() || shot != last) {
+                still.start();
+                return false;
+            }
+            return still.elapsed() >= stillFor && shows(shot);
+        });
+        return shot;
+    }
+
+  private:
+    QImage grab(const QString& file) const {
         runTool(x_, X_HELPER_PROGRAM, {"grab", window_, file});
         return QImage(file).convertToFormat(QImage::Format_RGB32);
     }
 
-  private:
     QProcessEnvironment x_;
     QString window_;
 };
-
-// The top-left corner of the table picture in the output: the first pixel of table green.
-QPoint tableOrigin(const QImage& shot) {
-    for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-            if (shot.pixel(x, y) == tableGreen) {
-                return {x, y};
-            }
-        }
-    }
-    return {-1, -1};
-}
 
 // The bounding box of the pixels in `area` that differ between two shots.
 QRect changed(const QImage& before, const QImage& after, const QRect& area) {
@@ -106,42 +135,55 @@ TEST(Wayland, PlaysARoundAndTheAboutBoxHasOnlyItsCaption) {
     QProcess game;
     startGame(game, weston.clientEnvironment());
 
-    // weston zooms a new window in: the table has arrived once it stays where it is
-    QPoint table(-1, -1), before(-2, -2);
-    for (int attempt = 0; attempt < 50 && (table.x() < 0 || table != before); ++attempt) {
-        QThread::msleep(200);
-        before = table;
-        table = tableOrigin(output.screenshot("wayland_start.png"));
-    }
+    // the table has arrived once the output shows it and holds still
+    const QPoint table = tableOrigin(output.screenshot(
+        "wayland_start.png", [](const QImage& shot) { return tableOrigin(shot).x() >= 0; }));
     ASSERT_GE(table.x(), 0);
     for (const QPoint button : {QPoint(57, 352), QPoint(257, 352)}) { // Deal, Stand
         output.click(table + button);
     }
-    const QImage round = output.screenshot("wayland_round.png");
+    const QRect badges(table + QPoint(0, 206), QSize(600, 27));
     const auto yellow = [](QRgb pixel) { return pixel == badgeYellow; };
-    EXPECT_GT(count(round, QRect(table + QPoint(0, 206), QSize(600, 27)), yellow), 500)
-        << "table at " << table.x() << "," << table.y();
+    const QImage round = output.screenshot(
+        "wayland_round.png", [&](const QImage& shot) { return count(shot, badges, yellow) > 500; });
+    EXPECT_GT(count(round, badges, yellow), 500) << "table at " << table.x() << "," << table.y();
 
-    output.click(table + QPoint(58, -10)); // Help, in the menu bar above the table
-    output.click(table + QPoint(70, 11));  // About
     const QRect tableArea(table, QSize(600, 400));
-    const QRect box = changed(round, output.screenshot("wayland_about.png"), tableArea);
+    const auto changes = [&](const QImage& shot) {
+        return !changed(round, shot, tableArea).isNull();
+    };
+    // Help, in the menu bar above the table, and its only item, About
+    output.chooseFromMenu(table + QPoint(58, -10), table + QPoint(70, 11), "wayland_help_menu.png");
+    // A press on the box's caption moves it only once the game has settled after showing it,
+    // and nothing on screen says when: the output holds still for a second first.
+    const QImage withBox = output.screenshot(
+        "wayland_about.png",
+        [&](const QImage& shot) {
+            const QRect box = changed(round, shot, tableArea);
+            return box.width() > 100 && box.height() > 50;
+        },
+        1000);
+    const QRect box = changed(round, withBox, tableArea);
     ASSERT_TRUE(box.width() > 100 && box.height() > 50) << "no About box over the table";
     // Where a frame would put its maximise button: nothing there, and the game goes on.
     output.click(QPoint(box.right() - 40, box.top() + 10));
     EXPECT_EQ(changed(round, output.screenshot("wayland_about_top_right.png"), tableArea), box);
     // Dragging the caption moves the box.
     output.drag(box.topLeft() + QPoint(40, 8), box.topLeft() + QPoint(10, 28));
-    const QRect moved = changed(round, output.screenshot("wayland_about_moved.png"), tableArea);
+    const auto movedAway = [&](const QImage& shot) {
+        return changed(round, shot, tableArea) != box;
+    };
+    const QRect moved =
+        changed(round, output.screenshot("wayland_about_moved.png", movedAway), tableArea);
     EXPECT_EQ(moved.topLeft() - box.topLeft(), QPoint(-30, 20));
     output.key("Escape"); // stays open
     EXPECT_EQ(changed(round, output.screenshot("wayland_about_escape.png"), tableArea), moved);
     output.key("Return"); // OK
-    EXPECT_TRUE(changed(round, output.screenshot("wayland_about_closed.png"), tableArea).isNull());
+    EXPECT_FALSE(changes(output.screenshot("wayland_about_closed.png",
+                                           [&](const QImage& shot) { return !changes(shot); })));
 
-    output.click(table + QPoint(20, -10)); // File
-    output.screenshot("wayland_file_menu.png");
-    output.click(table + QPoint(30, 11)); // Exit
+    // File, and its only item, Exit
+    output.chooseFromMenu(table + QPoint(20, -10), table + QPoint(30, 11), "wayland_file_menu.png");
     EXPECT_EQ(exitCodeOf(game), 0) << game.readAllStandardError().toStdString();
 }
 
@@ -181,15 +223,24 @@ TEST(LostDisplay, AHeadlessCompositorThatGoesEndsTheGameWithItsName) {
     Weston weston;
     ASSERT_TRUE(weston.running());
     QProcess game;
-    startGame(game, weston.clientEnvironment());
-    EXPECT_FALSE(game.waitForFinished(3000)); // up and running
+    QProcessEnvironment environment = weston.clientEnvironment();
+    environment.insert("WAYLAND_DEBUG", "client"); // each request a line on standard error
+    startGame(game, environment);
+    game.setReadChannel(QProcess::StandardError);
+    QByteArray debug;
+    // up and running: its window has had a first frame
+    EXPECT_TRUE(waitUntil([&] {
+        game.waitForReadyRead(50);
+        debug += game.readAllStandardError();
+        return game.state() == QProcess::Running && debug.contains(".attach(wl_buffer@");
+    }));
     weston.stop();
     EXPECT_EQ(exitCodeOf(game), 1);
-    const QString said = QString::fromLocal8Bit(game.readAllStandardError());
+    const QString said = QString::fromLocal8Bit(debug + game.readAllStandardError());
     EXPECT_TRUE(said.contains("Quorvel has lost its display: the connection to the Wayland "
                               "compositor " +
                               weston.socket() + " broke"))
-        << said.toStdString();
+        << said.right(2000).toStdString();
 }
 
 TEST(LostDisplay, AnXServerThatGoesMidRoundEndsTheGameWithItsName) {
@@ -201,6 +252,12 @@ TEST(LostDisplay, AnXServerThatGoesMidRoundEndsTheGameWithItsName) {
     const int top = game.waitForTable(artifact("x11_before_loss.png"));
     ASSERT_GT(top, 0);
     game.click(QPoint(57, 352 + top)); // Deal
+    const auto notGreen = [](QRgb pixel) { return pixel != tableGreen; };
+    const QRect firstCard(10, 170 + top, 35, 96); // the player's: mid-round
+    const QImage dealt = game.waitForShot(artifact("x11_dealt.png"), [&](const QImage& shot) {
+        return count(shot, firstCard, notGreen) > 0;
+    });
+    ASSERT_GT(count(dealt, firstCard, notGreen), 0);
     server.reset();
     EXPECT_EQ(game.exitCode(), 1);
     const QString said = QString::fromLocal8Bit(game.process().readAllStandardError());

@@ -5,7 +5,6 @@
 #include "tools/startbench/x_server.h"
 
 #include <QRegularExpression>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,14 +45,14 @@ TEST(WindowManager, TheAboutBoxAsksForACaptionOnlyAndAFixedSize) {
     EXPECT_TRUE(line(main, "_NET_WM_ALLOWED_ACTIONS").contains("_NET_WM_ACTION_MAXIMIZE_HORZ"));
     EXPECT_TRUE(line(main, "_NET_WM_ALLOWED_ACTIONS").contains("_NET_WM_ACTION_RESIZE"));
 
-    game.click(QPoint(58, top / 2));       // Help
-    game.click(QPoint(70, top + top / 2)); // its only item, About
-    const QString about =
-        runTool(environment, "xdotool",
-                {"search", "--sync", "--onlyvisible", "--name", "^About Quorvel$"})
-            .section('\n', 0, 0);
-    ASSERT_FALSE(about.isEmpty());
-    const QString hints = properties(environment, about);
+    const QPoint about(70, top + top / 2); // Help's only item
+    ASSERT_TRUE(game.openMenu(QPoint(58, top / 2), about, artifact("openbox_help_menu.png")));
+    game.click(about);
+    const QString box = runTool(environment, "xdotool",
+                                {"search", "--sync", "--onlyvisible", "--name", "^About Quorvel$"})
+                            .section('\n', 0, 0);
+    ASSERT_FALSE(box.isEmpty());
+    const QString hints = properties(environment, box);
     // flags: functions and decorations given; functions: move only; decorations: none
     EXPECT_EQ(line(hints, "_MOTIF_WM_HINTS").toStdString(), "0x3, 0x4, 0x0, 0x0, 0x0");
     const QSize minimum = sizeHint(hints, "minimum");
@@ -69,11 +68,16 @@ TEST(WindowManager, TheAboutBoxAsksForACaptionOnlyAndAFixedSize) {
     }
 
     // minimised from the window manager's own menu, the box comes back at once
-    runTool(environment, "xdotool", {"windowminimize", about});
-    QThread::msleep(500);
-    EXPECT_TRUE(runTool(environment, "xwininfo", {"-id", about}).contains("IsViewable"));
+    QProcess watcher;
+    watcher.setProcessEnvironment(environment);
+    watcher.start(X_HELPER_PROGRAM, {"watch", box, "5000"});
+    ASSERT_TRUE(watcher.waitForReadyRead(5000));
+    runTool(environment, "xdotool", {"windowminimize", box});
+    ASSERT_TRUE(watcher.waitForFinished(10000));
+    EXPECT_EQ(watcher.readAllStandardOutput().toStdString(), "watching\nunmapped\nmapped\n");
+    EXPECT_TRUE(runTool(environment, "xwininfo", {"-id", box}).contains("IsViewable"));
 
-    runTool(environment, "xdotool", {"key", "--window", about, "Return"}); // OK
+    runTool(environment, "xdotool", {"key", "--window", box, "Return"}); // OK
     game.askToClose();
     EXPECT_EQ(game.exitCode(), 0);
 }

@@ -1,14 +1,20 @@
 // Small X client for the desktop tests, run with DISPLAY set:
 //   x_helper grab <window> <file.png>   saves what the window shows
 //   x_helper close <window>             asks the window to close, as a close button does
+//   x_helper watch <window> <ms>        prints "watching", then "unmapped" and "mapped" as the
+//                                       window goes and comes back; ends once it is back
+//                                       (exit 0) or after <ms> (exit 1)
 #include <QImage>
 
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <poll.h>
+#include <time.h>
 
 namespace {
 template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
@@ -60,11 +66,46 @@ bool askToClose(xcb_connection_t* connection, xcb_window_t window) {
         &std::free);
     return done != nullptr;
 }
+long long nowMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
+}
+
+bool watch(xcb_connection_t* connection, xcb_window_t window, long long bound) {
+    const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
+    // a round trip, so that nothing after "watching" goes unseen
+    ReplyPtr<xcb_get_input_focus_reply_t> done(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr),
+        &std::free);
+    std::printf("watching\n");
+    std::fflush(stdout);
+    bool gone = false;
+    for (const long long end = nowMs() + bound; nowMs() < end;) {
+        while (ReplyPtr<xcb_generic_event_t> event{xcb_poll_for_event(connection), &std::free}) {
+            const int type = event->response_type & 0x7f;
+            if (type == XCB_UNMAP_NOTIFY) {
+                gone = true;
+                std::printf("unmapped\n");
+            } else if (type == XCB_MAP_NOTIFY && gone) {
+                std::printf("mapped\n");
+                return true;
+            }
+            std::fflush(stdout);
+        }
+        pollfd ready{xcb_get_file_descriptor(connection), POLLIN, 0};
+        poll(&ready, 1, 50);
+    }
+    return false;
+}
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: x_helper grab <window> <file> | close <window>\n");
+        std::fprintf(
+            stderr,
+            "usage: x_helper grab <window> <file> | close <window> | watch <window> <ms>\n");
         return 2;
     }
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
@@ -78,6 +119,8 @@ int main(int argc, char** argv) {
         done = grab(connection, window, argv[3]);
     } else if (std::strcmp(argv[1], "close") == 0) {
         done = askToClose(connection, window);
+    } else if (std::strcmp(argv[1], "watch") == 0 && argc == 4) {
+        done = watch(connection, window, std::strtoll(argv[3], nullptr, 10));
     }
     xcb_disconnect(connection);
     return done ? 0 : 1;

@@ -54,7 +54,7 @@ OddsReport runOdds(std::int32_t stake) {
     report.stake = stake;
     report.optimal = chartFor(Strategy::Optimal);
     for (const Strategy strategy : allStrategies) {
-        report.returns.emplace_back(strategy, exactReturn(strategy, stake));
+        report.returns.emplace_back(strategy, exactReturn(chartFor(strategy), stake));
     }
     return report;
 }

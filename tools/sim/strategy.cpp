@@ -32,21 +32,6 @@ Chart basic() {
     return chart;
 }
 
-// Hit below `standAt`, never double or split.
-Chart standingFrom(int standAt) {
-    Chart chart;
-    for (std::size_t total = 0; total < chart.hard.size(); ++total) {
-        chart.hard[total] =
-            std::string(chartColumns, static_cast<int>(total) < standAt ? 'H' : 'S');
-    }
-    for (std::size_t row = 0; row < chart.soft.size(); ++row) {
-        chart.soft[row] =
-            std::string(chartColumns, static_cast<int>(row) + 12 < standAt ? 'H' : 'S');
-    }
-    chart.pairs.fill(std::string(chartColumns, '.'));
-    return chart;
-}
-
 ControlId actionFor(char code, const Decision& decision) {
     switch (code) {
     case 'P':
@@ -87,8 +72,8 @@ std::string_view strategyName(Strategy strategy) {
 
 const Chart& chartFor(Strategy strategy) {
     static const Chart basicChart = basic();
-    static const Chart standChart = standingFrom(0);
-    static const Chart dealerChart = standingFrom(17);
+    static const Chart standChart = standingChart(0);
+    static const Chart dealerChart = standingChart(17);
     switch (strategy) {
     case Strategy::Stand:
         return standChart;
@@ -101,20 +86,6 @@ const Chart& chartFor(Strategy strategy) {
     default:
         return basicChart;
     }
-}
-
-char chartCode(const Chart& chart, int total, bool soft, int pairValue, int upValue) {
-    const std::size_t column = chartColumn(upValue);
-    if (pairValue > 0 && chart.pairs[static_cast<std::size_t>(pairValue)][column] == 'P') {
-        return 'P';
-    }
-    if (total >= 21) {
-        return 'S';
-    }
-    if (soft && total >= 12) {
-        return chart.soft[static_cast<std::size_t>(total - 12)][column];
-    }
-    return chart.hard[static_cast<std::size_t>(total < 0 ? 0 : total)][column];
 }
 
 ControlId chooseAction(Strategy strategy, const Decision& decision) {
