@@ -14,14 +14,18 @@ int runGame(char** argv) {
     int argumentCount = 1;
     QApplication application(argumentCount, argv);
     session.opened();
-    MainWindow window;
-    if (!window.create()) {
-        // nothing of the window has been shown
-        reportFailure(nullptr, startupFailureMessage(window.failure()));
-        return 1;
+    int code = 1;
+    {
+        MainWindow window;
+        if (window.create()) {
+            window.show();
+            code = QApplication::exec();
+        } else {
+            // nothing of the window has been shown
+            reportFailure(nullptr, startupFailureMessage(window.failure()));
+        }
     }
-    window.show();
-    return QApplication::exec();
+    return endOfSession(code);
 }
 } // namespace
 

@@ -21,6 +21,12 @@ class SessionStart {
     void opened();
 };
 
+// How the game ends with `code` once its window is gone. Qt 6.4.2's Wayland client, closing its
+// connection, can wait forever for its event thread (the game's window gone, the process left
+// hanging): on Wayland the process ends here, with `code`. Elsewhere `code` is returned, for the
+// program to end as usual.
+int endOfSession(int code);
+
 // Tells the player why the game cannot go on: one line on standard error, then an error box
 // with the caption "Quorvel" over `owner` (none at start-up). When even the box cannot be
 // made, the line on standard error is all that is said.
