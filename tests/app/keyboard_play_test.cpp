@@ -39,14 +39,8 @@ class KeyboardPlayTest : public WindowTest {
     QWidget* focused(ControlId id) const { return &window->button(id); }
 };
 
-struct Said {
-    const char* name;
-    std::vector<Card> draws; // player, dealer, player, dealer, then one per card asked for
-    std::vector<ControlId> presses;
-    const char* lastWords;
-};
-
-const Said rounds[] = {
+// The words after the last click.
+const WordsAfterClicks said[] = {
     {"deal",
      cards({"10H", "9C", "6D", "8S"}),
      {IDC_DEAL},
@@ -71,7 +65,7 @@ const Said rounds[] = {
     {"a clear that changes nothing", {}, {IDC_CLEAR}, "Current Bet 5."},
 };
 
-class SaidTest : public KeyboardPlayTest, public ::testing::WithParamInterface<Said> {};
+class SaidTest : public KeyboardPlayTest, public ::testing::WithParamInterface<WordsAfterClicks> {};
 } // namespace
 
 TEST_F(WindowTest, NothingTakesTheFocusWithoutAssistiveTechnology) {
@@ -129,18 +123,12 @@ TEST_F(KeyboardPlayTest, AfterAnAssistiveTechnologyLeavesNothingHasTheFocus) {
 }
 
 TEST_P(SaidTest, EachPressSaysWhatItChanged) {
-    const Said& round = GetParam();
-    if (!round.draws.empty()) {
-        arrangeShoe(round.draws);
-    }
-    for (const ControlId id : round.presses) {
-        click(id);
-    }
-    EXPECT_EQ(said().toStdString(), round.lastWords);
+    play(GetParam());
+    EXPECT_EQ(said().toStdString(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rounds, SaidTest, ::testing::ValuesIn(rounds),
-                         [](const ::testing::TestParamInfo<Said>& info) {
+INSTANTIATE_TEST_SUITE_P(Rounds, SaidTest, ::testing::ValuesIn(said),
+                         [](const ::testing::TestParamInfo<WordsAfterClicks>& info) {
                              return testName(info.param.name);
                          });
 

@@ -152,38 +152,28 @@ def play(program, scale, folder):
         print("start: " + heard.wait_for(r"Deal push button", "the focus on Deal"), flush=True)
         for what, box in extents(environment).items():
             print("%s extents: %s" % (what, box), flush=True)
+        def press(name, pattern, what):
+            """Presses a key and waits until what it makes Orca say matches `pattern`."""
+            heard.next_step()
+            key(environment, name)
+            return heard.wait_for(pattern, what)
+
         while True:
             # a two-card 21 ends the round at once and leaves the focus on Deal
-            heard.next_step()
-            key(environment, "space")
-            deal = heard.wait_for(r"notification .*Dealers Count [0-9]+\.", "the deal")
+            deal = press("space", r"notification .*Dealers Count [0-9]+\.", "the deal")
             if "Money" not in deal:
                 deal = heard.wait_for(r"Hit push button", "the focus on Hit")
                 break
         print("deal: " + deal, flush=True)
-        heard.next_step()
-        key(environment, "Tab")
-        heard.wait_for(r"Stand push button", "Tab to Stand")
-        heard.next_step()
-        key(environment, "space")
-        print("stand: " + heard.wait_for(r"notification .*Money -?[0-9]+\.", "the settlement"),
+        press("Tab", r"Stand push button", "Tab to Stand")
+        print("stand: " + press("space", r"notification .*Money -?[0-9]+\.", "the settlement"),
               flush=True)
-        heard.next_step()
-        key(environment, "F10")
-        heard.wait_for(r"Exit", "the File menu at Exit")
-        heard.next_step()
-        key(environment, "Right")
-        heard.wait_for(r"About", "the Help menu")
-        heard.next_step()
-        key(environment, "Return")
-        print("about: " + heard.wait_for(r"OK push button", "the About box"), flush=True)
-        heard.next_step()
-        key(environment, "Return")
-        print("closed: " + heard.wait_for(r"Deal push button", "the focus back on Deal"),
+        press("F10", r"Exit", "the File menu at Exit")
+        press("Right", r"About", "the Help menu")
+        print("about: " + press("Return", r"OK push button", "the About box"), flush=True)
+        print("closed: " + press("Return", r"Deal push button", "the focus back on Deal"),
               flush=True)
-        heard.next_step()
-        key(environment, "F10")
-        heard.wait_for(r"Exit", "File > Exit")
+        press("F10", r"Exit", "File > Exit")
         key(environment, "Return")
         print("exit code: %d" % game.wait(20), flush=True)
         game = None

@@ -8,14 +8,7 @@
 #include <vector>
 
 namespace {
-struct Words {
-    const char* name;
-    std::vector<Card> draws; // player, dealer, player, dealer, then one per card asked for
-    std::vector<ControlId> clicks;
-    const char* expected;
-};
-
-const Words rounds[] = {
+const WordsAfterClicks rounds[] = {
     {"before the first deal, bet raised",
      {},
      {IDC_BETTEN},
@@ -61,7 +54,7 @@ const Words rounds[] = {
      "of hearts, lose. Dealers Count 21. Players Count 19. Current Bet 5. Money 995."},
 };
 
-class TableWordsTest : public WindowTest, public ::testing::WithParamInterface<Words> {};
+class TableWordsTest : public WindowTest, public ::testing::WithParamInterface<WordsAfterClicks> {};
 
 QString tableText(MainWindow& window, QAccessible::Text kind) {
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&window.table());
@@ -70,18 +63,12 @@ QString tableText(MainWindow& window, QAccessible::Text kind) {
 } // namespace
 
 TEST_P(TableWordsTest, TheTableSaysWhatItShows) {
-    const Words& round = GetParam();
-    if (!round.draws.empty()) {
-        arrangeShoe(round.draws);
-    }
-    for (const ControlId id : round.clicks) {
-        click(id);
-    }
-    EXPECT_EQ(tableText(*window, QAccessible::Description).toStdString(), round.expected);
+    play(GetParam());
+    EXPECT_EQ(tableText(*window, QAccessible::Description).toStdString(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rounds, TableWordsTest, ::testing::ValuesIn(rounds),
-                         [](const ::testing::TestParamInfo<Words>& info) {
+                         [](const ::testing::TestParamInfo<WordsAfterClicks>& info) {
                              return testName(info.param.name);
                          });
 

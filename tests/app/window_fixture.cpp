@@ -55,6 +55,15 @@ void WindowTest::click(ControlId id) {
                       button.mapTo(window.get(), button.rect().center()));
 }
 
+void WindowTest::play(const WordsAfterClicks& row) {
+    if (!row.draws.empty()) {
+        arrangeShoe(row.draws);
+    }
+    for (const ControlId id : row.clicks) {
+        click(id);
+    }
+}
+
 std::string WindowTest::enabledWords() const {
     return buttonWordsWhere([this](ControlId id) { return window->button(id).isEnabled(); });
 }

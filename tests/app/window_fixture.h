@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "cards/card.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 
@@ -17,6 +19,15 @@ QAction* menuItem(MainWindow& window, const QString& text);
 // "hittoabust").
 std::string testName(const char* words);
 
+// A row of a table-driven window test: the cards placed in the shoe, the buttons clicked and the
+// words that must follow.
+struct WordsAfterClicks {
+    const char* name;
+    std::vector<Card> draws; // player, dealer, player, dealer, then one per card asked for
+    std::vector<ControlId> clicks;
+    const char* expected;
+};
+
 // A freshly started game window, shown on Qt's offscreen screen.
 class WindowTest : public ::testing::Test {
   protected:
@@ -24,7 +35,8 @@ class WindowTest : public ::testing::Test {
     void TearDown() override;
 
     void click(ControlId id);
-    std::string enabledWords() const; // in control-id order, e.g. "deal betone betfive ..."
+    void play(const WordsAfterClicks& row); // places the row's cards, then clicks its buttons
+    std::string enabledWords() const;       // in control-id order, e.g. "deal betone betfive ..."
     // What the window has put on the screen, from the top-left of the table area.
     QImage screenTable() const;
     // Pixels of the visible table area, outside the buttons, that differ from the back buffer.
