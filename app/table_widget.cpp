@@ -4,9 +4,9 @@
 #include "render/layout.h"
 #include "render/table_surface.h"
 
+#include <QAbstractEventDispatcher>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTimer>
 
 #include <utility>
 
@@ -19,8 +19,14 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     // Moved to a screen of another device pixel ratio, or the screen's own scale changed: Qt
     // repaints the whole window, and the picture is drawn again at the new ratio first.
     rescaleTableSurface(devicePixelRatioF());
-    if (afterFirstFrame_) {
-        QTimer::singleShot(0, this, std::exchange(afterFirstFrame_, {}));
+    if (afterFirstFrame_ && !idle_) {
+        // The window system gets the frame when the loop is about to wait (the X11 connection is
+        // flushed then): a zero timer would run the work before the frame goes out.
+        idle_ = connect(QAbstractEventDispatcher::instance(),
+                        &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+                            disconnect(idle_);
+                            std::exchange(afterFirstFrame_, {})();
+                        });
     }
     const QImage& image = backBuffer().image();
     QPainter painter(this);

@@ -13,13 +13,14 @@ class TableWidget : public QWidget {
   public:
     explicit TableWidget(QWidget* parent = nullptr);
 
+    // `work` runs once, when the event loop first goes idle after the first frame was painted
+    // and sent to the window system.
+    void afterFirstFrame(std::function<void()> work) { afterFirstFrame_ = std::move(work); }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
-  public:
-    // `work` runs once, in the idle time right after the first frame has been painted.
-    void afterFirstFrame(std::function<void()> work) { afterFirstFrame_ = std::move(work); }
-
   private:
     std::function<void()> afterFirstFrame_;
+    QMetaObject::Connection idle_;
 };

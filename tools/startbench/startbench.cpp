@@ -2,6 +2,8 @@
 // X server, at screen scales 1 and 2, and how long each command takes with its repaint at each
 // scale, offscreen:
 //   startbench [runs]
+// or against another build of the game in place of the bare window:
+//   startbench runs --against PROGRAM
 // or only the command timings, on the platform and at the scale the environment gives (e.g. on
 // an X server while a screen reader listens):
 //   startbench --commands
@@ -16,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,20 +33,21 @@ void printStart(const char* name, const std::vector<StartSample>& samples) {
     std::printf("  %-8s first frame %7.1f ms   resident %7ld kB\n", name, median(ms), median(kb));
 }
 
-void compareStarts(const char* display, int runs, int scale) {
+// `other` is the bare window, or another build of the game to set this one against.
+void compareStarts(const char* display, int runs, int scale, const char* other) {
     std::vector<StartSample> game;
     std::vector<StartSample> bare;
     startOnce(QUORVEL_PROGRAM, display, scale); // warm the file cache for both
-    startOnce(BARE_WINDOW_PROGRAM, display, scale);
+    startOnce(other, display, scale);
     for (int run = 0; run < runs; ++run) {
         game.push_back(startOnce(QUORVEL_PROGRAM, display, scale));
-        bare.push_back(startOnce(BARE_WINDOW_PROGRAM, display, scale));
+        bare.push_back(startOnce(other, display, scale));
     }
     std::printf(
         "Start-up at screen scale %d under Xvfb %s, median of %d runs each, side by side:\n", scale,
         display, runs);
     printStart("quorvel", game);
-    printStart("bare", bare);
+    printStart(other == std::string_view(BARE_WINDOW_PROGRAM) ? "bare" : "other", bare);
     std::vector<double> gameMs, bareMs;
     std::vector<long> gameKb, bareKb;
     for (int run = 0; run < runs; ++run) {
@@ -91,6 +95,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
+    // startbench RUNS --against PROGRAM: another build of the game in place of the bare window
+    const char* other =
+        argc > 3 && std::strcmp(argv[2], "--against") == 0 ? argv[3] : BARE_WINDOW_PROGRAM;
     {
         XServer server(2048, 1536);
         if (!server.running()) {
@@ -98,8 +105,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         const char* display = server.display().c_str();
-        compareStarts(display, runs, 1);
-        compareStarts(display, runs, 2);
+        compareStarts(display, runs, 1, other);
+        compareStarts(display, runs, 2, other);
         const int idleSeconds = 3;
         std::printf("Idle CPU of quorvel over %d s after start: %.1f ms\n", idleSeconds,
                     idleCpuMs(QUORVEL_PROGRAM, display, idleSeconds));
