@@ -90,5 +90,5 @@ TEST(Orca, APlayerHearsEachPressAndUsesTheMenuWithKeysAlone) {
     EXPECT_TRUE(heard(steps["about"], "About Quorvel dialog Quorvel Version 1\\.0 "))
         << steps["about"].toStdString();
     EXPECT_TRUE(heard(steps["closed"], "Deal push button")) << steps["closed"].toStdString();
-    EXPECT_EQ(steps["exit code"].toStdString(), "0");
+    EXPECT_EQ(steps["exit code"].toStdString(), "0") << errors.toStdString();
 }
