@@ -33,11 +33,11 @@ const std::array<ButtonPlace, buttonCount> buttonPlaces{
     bet(IDC_CLEAR, "Clear", 1, 1),
 };
 
-Buttons createControls(QWidget& table, const std::function<void(std::int32_t)>& command) {
+Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& command) {
     Buttons buttons{};
     try {
         for (const ButtonPlace& place : buttonPlaces) {
-            auto* button = new QPushButton(QString::fromLatin1(place.caption), &table);
+            auto* button = new QPushButton(QString::fromLatin1(place.caption), &area);
             buttons[place.id] = button;
             button->setGeometry(place.x, place.y, place.width, place.height);
             button->setFocusPolicy(Qt::NoFocus); // tab stops only for assistive technology

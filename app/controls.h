@@ -26,7 +26,8 @@ extern const std::array<ButtonPlace, buttonCount> buttonPlaces;
 // Indexed by control id.
 using Buttons = std::array<QPushButton*, buttonCount>;
 
-// Creates the nine buttons on the table area, each sending its control id to `command` when
-// clicked, and disables Hit, Stand, Double and Split: the game starts between rounds. When a
-// button cannot be made (std::bad_alloc), those already made are removed before it rethrows.
-Buttons createControls(QWidget& table, const std::function<void(std::int32_t)>& command);
+// Creates the nine buttons on `area`, the area below the menu bar, each sending its control id to
+// `command` when clicked, and disables Hit, Stand, Double and Split: the game starts between
+// rounds. When a button cannot be made (std::bad_alloc), those already made are removed before it
+// rethrows.
+Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& command);

@@ -28,7 +28,6 @@ class MainWindow : public QMainWindow {
     // does.
     void command(std::int32_t command);
 
-    TableView& view() { return view_; }
     TableWidget& table() { return *table_; }
     QPushButton& button(ControlId id) { return *buttons_[id]; }
 
