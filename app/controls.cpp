@@ -2,8 +2,6 @@
 
 #include "render/layout.h"
 
-#include <QPushButton>
-
 namespace {
 using TableLayout::betPanelOrigin;
 using TableLayout::buttonOrigin;
@@ -37,7 +35,7 @@ Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& c
     Buttons buttons{};
     try {
         for (const ButtonPlace& place : buttonPlaces) {
-            auto* button = new QPushButton(QString::fromLatin1(place.caption), &area);
+            auto* button = new TableButton(QString::fromLatin1(place.caption), &area);
             buttons[place.id] = button;
             button->setGeometry(place.x, place.y, place.width, place.height);
             button->setFocusPolicy(Qt::NoFocus); // tab stops only for assistive technology
@@ -53,7 +51,7 @@ Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& c
         }
     } catch (...) {
         // no half set of buttons is left on the table
-        for (QPushButton* button : buttons) {
+        for (TableButton* button : buttons) {
             delete button;
         }
         throw;

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "app/table_button.h"
 #include "game/table_view.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
 
-class QPushButton;
 class QWidget;
 
 // One push button below the table, in coordinates of the area below the menu bar, whose top-left
@@ -24,7 +24,7 @@ struct ButtonPlace {
 extern const std::array<ButtonPlace, buttonCount> buttonPlaces;
 
 // Indexed by control id.
-using Buttons = std::array<QPushButton*, buttonCount>;
+using Buttons = std::array<TableButton*, buttonCount>;
 
 // Creates the nine buttons on `area`, the area below the menu bar, each sending its control id to
 // `command` when clicked, and disables Hit, Stand, Double and Split: the game starts between

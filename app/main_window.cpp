@@ -50,7 +50,12 @@ bool MainWindow::create() {
         buttons_ = createControls(*client_, [this](std::int32_t id) { command(id); });
         keyboard_ = std::make_unique<KeyboardPlay>(buttons_, *table_, *menuBar(), *announcer_);
         // what the first Deal would otherwise draw for the first time
-        table_->afterFirstFrame(prepareTableArt);
+        table_->afterFirstFrame([this] {
+            prepareTableArt();
+            for (TableButton* button : buttons_) {
+                button->prepareOtherLook();
+            }
+        });
     } catch (const std::bad_alloc&) {
         failure_ = std::string("not enough memory for ") + step;
         return false;

@@ -28,6 +28,7 @@ void TableWidget::paintEvent(QPaintEvent* event) {
                             std::exchange(afterFirstFrame_, {})();
                         });
     }
+    markShown(event->region());
     const QImage& image = backBuffer().image();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);

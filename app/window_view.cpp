@@ -9,7 +9,9 @@ void WindowView::enableButton(ControlId id, bool enabled) {
 }
 
 void WindowView::invalidateRect(const Rect& rect) {
-    invalid_ += QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    // What the screen already shows is not copied again.
+    invalid_ +=
+        unshownPart(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
 }
 
 void WindowView::updateWindow() {

@@ -3,21 +3,33 @@
 #include "raster/device_painter.h"
 #include "raster/embedded_font.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
 namespace {
 struct TextFonts {
-    QFont pixels;        // one device pixel a pixel
-    QFont smooth;        // any other device pixel ratio
-    std::int32_t ascent; // of the pixel font: where the baseline lies below the cell's top
+    QFont pixels;           // one device pixel a pixel
+    QFont smooth;           // any other device pixel ratio
+    std::int32_t ascent;    // of the pixel font: where the baseline lies below the cell's top
+    std::int32_t height;    // from the cell's top to the lowest pixel of any letter, in either font
+    std::int32_t widest;    // the widest advance of a printable ASCII letter, in either font
+    std::int32_t widestAny; // the widest advance of any letter
 };
+
+// Smoothed letters reach a little past their advance and their cell.
+constexpr std::int32_t inkMargin = 2;
 
 std::optional<TextFonts>& textFonts() {
     static std::optional<TextFonts> fonts;
@@ -28,14 +40,66 @@ QString toQString(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+using GlyphRuns = QList<QGlyphRun>;
+
+// A text's letters as the font places them, from the baseline's start: laid out once, they are
+// drawn again without being shaped again. The panels' figures change; past this many texts the
+// layouts are forgotten and laid out anew.
+constexpr qsizetype mostLaidOut = 256;
+
+struct LaidOut {
+    QHash<QString, GlyphRuns> pixels;
+    QHash<QString, GlyphRuns> smooth;
+};
+
+// The layouts hold the application's font engines: they go with the application object.
+LaidOut& laidOutTexts() {
+    static LaidOut texts;
+    static const bool forgottenAtExit = [] {
+        qAddPostRoutine([] { laidOutTexts() = {}; });
+        return true;
+    }();
+    (void)forgottenAtExit;
+    return texts;
+}
+
+const GlyphRuns& laidOut(const QFont& font, const QString& text, QHash<QString, GlyphRuns>& kept,
+                         QPaintDevice& device) {
+    if (const auto found = kept.constFind(text); found != kept.constEnd()) {
+        return *found;
+    }
+    if (kept.size() >= mostLaidOut) {
+        kept.clear();
+    }
+    QTextLayout layout(text, font, &device);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    GlyphRuns runs = layout.glyphRuns();
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& position : positions) {
+            position.ry() -= line.ascent();
+        }
+        run.setPositions(positions);
+    }
+    return *kept.insert(text, std::move(runs));
+}
+
+void drawRuns(QPainter& painter, QPointF baseline, const GlyphRuns& runs) {
+    for (const QGlyphRun& run : runs) {
+        painter.drawGlyphRun(baseline, run);
+    }
+}
+
 void drawPixelText(Surface& target, PixelPoint cellTopLeft, const QString& text) {
     const QFont& font = textFonts()->pixels;
     QPainter painter(&target.image());
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QFontMetrics metrics(font, &target.image());
-    painter.drawText(QPoint(cellTopLeft.x, cellTopLeft.y + metrics.ascent()), text);
+    drawRuns(painter, QPointF(cellTopLeft.x, cellTopLeft.y + textFonts()->ascent),
+             laidOut(font, text, laidOutTexts().pixels, target.image()));
 }
 
 // The baseline lies where it lies at one device pixel a pixel, on a whole device pixel.
@@ -49,7 +113,8 @@ void drawSmoothText(Surface& target, PixelPoint cellTopLeft, const QString& text
     painter.scale(scale, scale);
     painter.setFont(textFonts()->smooth);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(0, 0), text);
+    drawRuns(painter, QPointF(0, 0),
+             laidOut(textFonts()->smooth, text, laidOutTexts().smooth, target.image()));
 }
 } // namespace
 
@@ -77,7 +142,21 @@ bool loadTextFont() {
     smooth.setStyleStrategy(QFont::StyleStrategy(
         QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
     smooth.setHintingPreference(QFont::PreferNoHinting);
-    textFonts() = TextFonts{font, smooth, QFontMetrics(font).ascent()};
+    const QFontMetrics pixelMetrics(font);
+    const QFontMetricsF smoothMetrics(smooth);
+    double widest = 0;
+    for (char16_t letter = u' '; letter <= u'~'; ++letter) {
+        widest = std::max({widest, double(pixelMetrics.horizontalAdvance(QChar(letter))),
+                           smoothMetrics.horizontalAdvance(QChar(letter))});
+    }
+    const double height = std::max(double(pixelMetrics.height()), smoothMetrics.height());
+    const double widestAny = std::max(double(pixelMetrics.maxWidth()), smoothMetrics.maxWidth());
+    textFonts() = TextFonts{font,
+                            smooth,
+                            pixelMetrics.ascent(),
+                            static_cast<std::int32_t>(std::ceil(height)),
+                            static_cast<std::int32_t>(std::ceil(widest)),
+                            static_cast<std::int32_t>(std::ceil(widestAny))};
     return true;
 }
 
@@ -90,6 +169,18 @@ void drawText(Surface& target, PixelPoint cellTopLeft, std::string_view text) {
     } else {
         drawSmoothText(target, cellTopLeft, toQString(text));
     }
+}
+
+PixelRect textBounds(PixelPoint cellTopLeft, std::string_view text) {
+    if (!textFonts()) {
+        return {cellTopLeft.x, cellTopLeft.y, cellTopLeft.x, cellTopLeft.y};
+    }
+    std::int32_t width = 0;
+    for (const char letter : text) {
+        width += letter >= ' ' && letter <= '~' ? textFonts()->widest : textFonts()->widestAny;
+    }
+    return {cellTopLeft.x - inkMargin, cellTopLeft.y - inkMargin, cellTopLeft.x + width + inkMargin,
+            cellTopLeft.y + textFonts()->height + inkMargin};
 }
 
 std::int32_t textAdvance(std::string_view text) {

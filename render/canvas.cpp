@@ -9,6 +9,7 @@
 #include "render/surfaces.h"
 
 #include <QImage>
+#include <QRegion>
 
 #include <array>
 #include <memory>
@@ -21,6 +22,10 @@ struct Canvas {
     std::unique_ptr<SpriteSheet> cards;
     std::unique_ptr<SpriteSheet> results;
     std::vector<DrawOp> kept;
+    // Where the back buffer may be other than the table's green: the fills clear only this.
+    std::vector<QRect> inked;
+    // What was drawn since the screen last showed it.
+    std::vector<QRect> unshown;
 };
 
 Canvas& canvas() {
@@ -102,13 +107,81 @@ void replay(const DrawOp& op, Surface& target) {
     }
 }
 
+QRect toQRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// Every pixel the operation may change, with one to spare for the device pixels a smoothed edge
+// or a fractional ratio puts beside its logical rectangle.
+QRect touched(const DrawOp& op) {
+    PixelRect area = op.area;
+    if (op.kind == DrawOp::Kind::label || op.kind == DrawOp::Kind::splitLabel) {
+        area = textBounds(op.at, op.label);
+    } else if (op.kind == DrawOp::Kind::figure) {
+        area = textBounds(op.at, figureText(op.value));
+    }
+    return toQRect(area).adjusted(-1, -1, 1, 1);
+}
+
+// Rectangles past this many are joined into the one that bounds them: still every pixel they held,
+// whatever is drawn outside the areas that are cleared.
+constexpr std::size_t manyRects = 64;
+
+void note(std::vector<QRect>& rects, const QRect& rect) {
+    if (rects.size() == manyRects) {
+        QRect bound;
+        for (const QRect& each : rects) {
+            bound |= each;
+        }
+        rects.assign(1, bound);
+    }
+    rects.push_back(rect);
+}
+
+// A fill of the green paints only what is not green already: the same picture, and a new round
+// touches the few pixels the last one drew rather than the whole card area.
+void clearInked(const PixelRect& area) {
+    Canvas& all = canvas();
+    const QRect cleared = toQRect(area);
+    for (const QRect& ink : all.inked) {
+        const QRect stale = ink & cleared;
+        if (!stale.isEmpty()) {
+            fillRect(*all.backBuffer,
+                     {stale.left(), stale.top(), stale.right() + 1, stale.bottom() + 1},
+                     tableGreen);
+            note(all.unshown, stale.adjusted(-1, -1, 1, 1));
+        }
+    }
+    std::erase_if(all.inked, [&](const QRect& ink) { return cleared.contains(ink); });
+}
+
+std::vector<QRect> inkOf(std::span<const DrawOp> ops) {
+    std::vector<QRect> inked;
+    for (const DrawOp& op : ops) {
+        if (op.kind != DrawOp::Kind::clear) {
+            inked.push_back(touched(op));
+        }
+    }
+    return inked;
+}
+
+QRect wholeBuffer() {
+    return {0, 0, TableLayout::backBufferWidth, TableLayout::backBufferHeight};
+}
+
 // Draws the operation and keeps it; an opaque one lets go of what it covers entirely.
 void draw(DrawOp op) {
     Canvas& all = canvas();
     if (!all.backBuffer) {
         return;
     }
-    replay(op, *all.backBuffer);
+    if (op.kind == DrawOp::Kind::clear) {
+        clearInked(op.area);
+    } else {
+        replay(op, *all.backBuffer);
+        note(all.inked, touched(op));
+        note(all.unshown, touched(op));
+    }
     if (isOpaque(op)) {
         std::erase_if(all.kept, [&](const DrawOp& earlier) { return covers(op, earlier); });
     }
@@ -202,6 +275,8 @@ void openCanvas(double scale, std::string& failure) {
     Canvas& all = canvas();
     all.kept.clear();
     all.backBuffer = greenBackBuffer(scale);
+    all.inked.clear();
+    all.unshown.assign(1, wholeBuffer());
     all.cards = makeSheet(loadSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth,
                                     SheetGeometry::cardSheetHeight, failure));
     all.results = makeSheet(loadSheet("IDBRESULTSBITMAP", SheetGeometry::resultSheetWidth,
@@ -215,6 +290,8 @@ void closeCanvas() {
     all.results.reset();
     all.kept.clear();
     all.kept.shrink_to_fit();
+    all.inked.clear();
+    all.unshown.clear();
 }
 
 void redrawCanvas(double scale) {
@@ -229,6 +306,8 @@ void redrawCanvas(double scale) {
     for (const DrawOp& op : all.kept) {
         replay(op, *all.backBuffer);
     }
+    all.inked = inkOf(all.kept);
+    all.unshown.assign(1, wholeBuffer());
 }
 
 void prepareCanvas() {
@@ -244,6 +323,20 @@ void prepareCanvas() {
         copySpriteTo(scratch, origin, sprite);
     }
     drawText(scratch, {0, 0}, "-0123456789");
+}
+
+QRegion canvasUnshown(const QRect& within) {
+    QRegion part;
+    for (const QRect& rect : canvas().unshown) {
+        part += rect & within;
+    }
+    return part;
+}
+
+void canvasShown(const QRegion& region) {
+    // A rectangle shown in part stays whole: it is copied again, unchanged, at worst.
+    std::erase_if(canvas().unshown,
+                  [&](const QRect& rect) { return (QRegion(rect) - region).isEmpty(); });
 }
 
 const Surface* canvasSurface() {

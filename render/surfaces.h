@@ -4,6 +4,8 @@
 #include "raster/surface.h"
 #include "render/drawing_record.h"
 
+#include <QRegion>
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,3 +40,7 @@ void redrawCanvas(double scale);
 // so that no later operation is the first to need them.
 void prepareCanvas();
 const Surface* canvasSurface();
+// The part of `within` drawn into since the screen last showed it, in logical pixels.
+QRegion canvasUnshown(const QRect& within);
+// The screen now shows `region` of the back buffer.
+void canvasShown(const QRegion& region);

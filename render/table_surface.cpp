@@ -61,6 +61,14 @@ const Surface& backBuffer() {
     return back ? *back : none;
 }
 
+QRegion unshownPart(const QRect& rect) {
+    return canvasUnshown(rect);
+}
+
+void markShown(const QRegion& region) {
+    canvasShown(region);
+}
+
 double drawableScale(double requested) {
     const double drawable = std::isfinite(requested)
                                 ? std::clamp(requested, smallestScale, largestScale)

@@ -2,6 +2,8 @@
 
 #include "game/table_view.h"
 
+#include <QRegion>
+
 #include <string>
 
 class Surface;
@@ -37,6 +39,11 @@ void prepareTableArt();
 
 // The picture the window copies to the screen on every paint.
 const Surface& backBuffer();
+// The part of `rect` that the back buffer shows otherwise than the screen last did, in logical
+// pixels: what the window repaints when `rect` is invalidated. Everything, until the first paint.
+QRegion unshownPart(const QRect& rect);
+// The window has copied `region` of the back buffer to the screen.
+void markShown(const QRegion& region);
 
 // Draws every change of a round into the back buffer. The window operations (enabling buttons,
 // invalidating and updating) belong to the window, which derives from this.

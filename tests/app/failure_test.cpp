@@ -81,7 +81,7 @@ TEST_F(FailureTest, CardNodeThatCannotBeMadeAtStartUpStopsIt) {
 // first button's own allocation, which comes before any of its construction.
 TEST_F(FailureTest, ButtonThatCannotBeMadeLeavesNoneBehind) {
     QWidget table;
-    failAllocation(sizeof(QPushButton), 1);
+    failAllocation(sizeof(TableButton), 1);
     EXPECT_THROW(createControls(table, [](std::int32_t) {}), std::bad_alloc);
     EXPECT_TRUE(allocationFailed());
     EXPECT_TRUE(buttonsOn(table).empty());
@@ -93,7 +93,7 @@ TEST_F(FailureTest, ButtonThatCannotBeMadeStopsStartUp) {
     releaseTableSurface();
     // allocations of a button's size made by the steps before the buttons
     resetTable();
-    countAllocations(sizeof(QPushButton));
+    countAllocations(sizeof(TableButton));
     tableInit();
     ASSERT_TRUE(createTableSurface());
     const int beforeButtons = allocationsCounted();
@@ -102,7 +102,7 @@ TEST_F(FailureTest, ButtonThatCannotBeMadeStopsStartUp) {
 
     resetTable();
     MainWindow window;
-    failAllocation(sizeof(QPushButton), beforeButtons + 1);
+    failAllocation(sizeof(TableButton), beforeButtons + 1);
     EXPECT_FALSE(window.create());
     EXPECT_TRUE(allocationFailed());
     EXPECT_EQ(window.failure(), "not enough memory for the buttons");

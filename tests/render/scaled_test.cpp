@@ -1,3 +1,6 @@
+#include "game/actions.h"
+#include "game/deal.h"
+#include "game/table_state.h"
 #include "raster/surface.h"
 #include "render/table_surface.h"
 #include "table_picture.h"
@@ -170,4 +173,31 @@ TEST_F(ScaledPicture, RatiosTheArtIsNotMadeForFallToTheNearestThatIs) {
     EXPECT_EQ(said.find("9"), std::string::npos) << "said more than once: " << said;
     const QImage logical = drawnAt(1.0, referenceDraws, referenceButtons, referenceSeed);
     EXPECT_EQ(drawnAt(0.75, referenceDraws, referenceButtons, referenceSeed), logical);
+}
+
+// Each new round clears only what the rounds before it drew: the picture is still the one the
+// kept drawing gives when drawn anew, at every ratio.
+TEST_F(ScaledPicture, ANewRoundLeavesNothingOfTheLastOne) {
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(scale);
+        resetTable();
+        startAt(scale);
+        arrangeShoe({}, 7);
+        const auto expectAsDrawnAnew = [&](int round) {
+            const QImage drawn = back().copy();
+            rescaleTableSurface(scale == 1.0 ? 2.0 : 1.0);
+            rescaleTableSurface(scale);
+            ASSERT_EQ(back(), drawn) << "round " << round;
+        };
+        for (int round = 0; round < 30; ++round) {
+            onDeal(view);
+            expectAsDrawnAnew(round);
+            if (canSplit()) {
+                onSplit(view);
+            }
+            while (!table.bettingMode) {
+                handTotal(handFor(table.activeHand)) < 15 ? onHit(view) : onStand(view);
+            }
+        }
+    }
 }

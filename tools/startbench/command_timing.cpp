@@ -8,6 +8,7 @@
 #include "raster/surface.h"
 #include "render/table_surface.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,13 +22,36 @@
 
 namespace {
 using Clock = std::chrono::steady_clock;
-constexpr qint64 firstPressMs = 300;
+constexpr qint64 pauseMs = 300;
 
-// The window's event loop runs as it does between a player's presses: it waits for events, so
-// that what the window leaves for idle time runs.
-void waitIdle() {
+// The window's event loop runs until it would first wait for events after the table's first
+// paint: the window's idle-time work has run then, and the caches are as that work left them.
+void untilIdle(QWidget& table) {
+    struct FirstPaint : QObject {
+        bool painted = false;
+        bool eventFilter(QObject*, QEvent* event) override {
+            painted = painted || event->type() == QEvent::Paint;
+            return false;
+        }
+    } watch;
+    table.installEventFilter(&watch);
     QEventLoop idle;
-    QTimer::singleShot(firstPressMs, &idle, &QEventLoop::quit);
+    const QMetaObject::Connection once = QObject::connect(
+        QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &idle, [&] {
+            if (watch.painted) {
+                QTimer::singleShot(0, &idle, &QEventLoop::quit);
+            }
+        });
+    idle.exec();
+    QObject::disconnect(once);
+    table.removeEventFilter(&watch);
+}
+
+// The event loop waits as it does between a player's presses; whatever else the machine runs
+// meanwhile takes the caches.
+void pauseLikeAPlayer() {
+    QEventLoop idle;
+    QTimer::singleShot(pauseMs, &idle, &QEventLoop::quit);
     idle.exec();
 }
 
@@ -83,31 +107,35 @@ void printRescaleTimings(MainWindow& window, int samples) {
 }
 } // namespace
 
-void printCommandTimings(int samples) {
+void printCommandTimings(int samples, bool pauseFirst) {
     MainWindow window;
     if (!window.create()) {
         std::printf("the table picture could not be made\n");
         return;
     }
     window.show();
-    // A player's first press comes well after the first frame: the window has that idle time.
-    waitIdle();
+    untilIdle(window.table());
 
     const QImage& image = backBuffer().image();
     QImage target(image.size(), image.format());
     target.setDevicePixelRatio(image.devicePixelRatio()); // one device pixel for one
+    const auto copy = [&] {
+        QPainter painter(&target);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, image);
+    };
     std::vector<double> copies;
     std::vector<double> fullRepaints;
     for (int sample = 0; sample < samples; ++sample) {
-        copies.push_back(timeUs([&] {
-            QPainter painter(&target);
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(0, 0, image);
-        }));
+        copies.push_back(timeUs(copy));
         fullRepaints.push_back(timeUs([&] { window.table().repaint(); }));
     }
     const double plainCopy = median(copies);
-    // the first deal draws its sprites at this scale for the first time
+    // The first deal, after what the window prepares in idle time; with `pauseFirst`, after the
+    // pause a player's first press comes after.
+    if (pauseFirst) {
+        pauseLikeAPlayer();
+    }
     const double firstDeal = timeUs([&] { window.command(IDC_DEAL); });
     std::printf("Commands at screen scale %g, %s, assistive technology %s, back buffer %d x %d, "
                 "median of %d (x = times one plain copy):\n",
@@ -115,7 +143,7 @@ void printCommandTimings(int samples) {
                 QAccessible::isActive() ? "active" : "off", image.width(), image.height(), samples);
     std::printf("  %-10s %9.1f us\n", "copy", plainCopy);
     printRow("repaint", fullRepaints, plainCopy);
-    printRow("1st Deal", {firstDeal}, plainCopy);
+    printRow(pauseFirst ? "1st Deal after a pause" : "1st Deal", {firstDeal}, plainCopy);
 
     const struct {
         const char* name;
@@ -142,15 +170,24 @@ void printCommandTimings(int samples) {
         }
         printRow(command.name, times, plainCopy);
     }
-    // A Deal as the first one comes, after the same idle time, whose caches have gone cold in
-    // the meantime: what the first Deal costs beyond this is drawing done for the first time.
-    std::vector<double> afterIdle;
+    // After the pause before a press the caches are cold: a Deal then, and the plain copy then,
+    // which is what a first Deal after a pause compares with.
+    std::vector<double> dealsAfterPause;
+    std::vector<double> copiesAfterPause;
     for (int sample = 0; sample < 9; ++sample) {
         finishRound(window);
-        waitIdle();
-        afterIdle.push_back(timeUs([&] { window.command(IDC_DEAL); }));
+        pauseLikeAPlayer();
+        dealsAfterPause.push_back(timeUs([&] { window.command(IDC_DEAL); }));
+        pauseLikeAPlayer();
+        copiesAfterPause.push_back(timeUs(copy));
     }
-    printRow("idle Deal", afterIdle, plainCopy);
+    std::printf("After a %lld ms pause, median of 9:\n", static_cast<long long>(pauseMs));
+    const double coldCopy = median(copiesAfterPause);
+    printRow("copy", copiesAfterPause, plainCopy);
+    printRow("Deal", dealsAfterPause, plainCopy);
+    if (pauseFirst) {
+        std::printf("  1st Deal after a pause = %.1f copies after a pause\n", firstDeal / coldCopy);
+    }
     finishRound(window);
     printRescaleTimings(window, samples / 10);
 }

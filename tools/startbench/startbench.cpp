@@ -6,7 +6,7 @@
 //   startbench runs --against PROGRAM
 // or only the command timings, on the platform and at the scale the environment gives (e.g. on
 // an X server while a screen reader listens):
-//   startbench --commands
+//   startbench --commands [--pause]
 #include "tools/startbench/timing.h"
 #include "tools/startbench/x_server.h"
 
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
         int argumentCount = 1;
         QApplication application(argumentCount, argv);
         waitForAccessibility();
-        printCommandTimings(200);
+        printCommandTimings(200, argc > 2 && std::strcmp(argv[2], "--pause") == 0);
         return 0;
     }
     const int runs = argc > 1 ? std::atoi(argv[1]) : 10;

@@ -23,5 +23,7 @@ StartSample startOnce(const char* program, const char* display, int scale);
 double idleCpuMs(const char* program, const char* display, int seconds);
 
 // The command handlers, each with its synchronous repaint, under Qt's offscreen platform at the
-// screen scale Qt was started with, and the time to draw the table again at another scale.
-void printCommandTimings(int samples);
+// screen scale Qt was started with, and the time to draw the table again at another scale. The
+// first Deal comes as soon as the window's idle-time work has run or, with `pauseFirst`, after a
+// pause such as a player's first press comes after.
+void printCommandTimings(int samples, bool pauseFirst);

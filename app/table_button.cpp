@@ -1,0 +1,107 @@
+#include "app/table_button.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+// Enough for every state a button shows in play, with room for a change of palette.
+constexpr std::size_t maxLooks = 16;
+
+// The colour that the window paints behind `button`: the first ancestor that fills its
+// background does. None when that is not one opaque colour.
+std::optional<QColor> colourBehind(const QWidget& button) {
+    const QWidget* behind = button.parentWidget();
+    while (behind && !behind->isWindow() && !behind->autoFillBackground()) {
+        behind = behind->parentWidget();
+    }
+    if (!behind) {
+        return std::nullopt;
+    }
+    const QBrush brush = behind->palette().brush(behind->backgroundRole());
+    if (brush.style() != Qt::SolidPattern || !brush.isOpaque()) {
+        return std::nullopt;
+    }
+    return brush.color();
+}
+
+} // namespace
+
+void TableButton::prepareOtherLook() {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.state ^= QStyle::State_Enabled;
+    const bool enabled = option.state.testFlag(QStyle::State_Enabled);
+    option.palette.setCurrentColorGroup(!enabled                           ? QPalette::Disabled
+                                        : isActiveWindow() || !isVisible() ? QPalette::Active
+                                                                           : QPalette::Inactive);
+    look(option);
+}
+
+void TableButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        looks_.clear();
+    }
+    QPushButton::changeEvent(event);
+}
+
+void TableButton::paintEvent(QPaintEvent* event) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QPixmap picture = look(option);
+    if (picture.isNull()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QPainter(this).drawPixmap(0, 0, picture);
+}
+
+QPixmap TableButton::look(const QStyleOptionButton& option) {
+    const qreal ratio = devicePixelRatioF();
+    const std::optional<QColor> behind = colourBehind(*this);
+    // A fractional ratio puts the button between device pixels, where a kept picture would not
+    // land as the style's own drawing does.
+    if (!behind || ratio != std::floor(ratio)) {
+        return {};
+    }
+    const LookKey key{option.state,
+                      option.features,
+                      option.rect.size(),
+                      ratio,
+                      option.palette.cacheKey(),
+                      option.palette.currentColorGroup(),
+                      behind->rgba(),
+                      option.text};
+    for (const Look& kept : looks_) {
+        if (kept.key == key) {
+            return kept.picture;
+        }
+    }
+    // Premultiplied, as the window's own buffer is: the style's blends come out the same.
+    QImage picture(option.rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    // Resolved as for the button itself: a screen of another resolution would size its caption
+    // differently.
+    if (picture.logicalDpiY() != logicalDpiY()) {
+        return {};
+    }
+    picture.fill(*behind);
+    {
+        // set up as a painter on the button itself is
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.setPen(QPen(option.palette.brush(foregroundRole()), 1));
+        painter.setBackground(option.palette.brush(backgroundRole()));
+        painter.setFont(font());
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    }
+    if (looks_.size() == maxLooks) {
+        looks_.erase(looks_.begin());
+    }
+    looks_.push_back({key, QPixmap::fromImage(std::move(picture))});
+    return looks_.back().picture;
+}

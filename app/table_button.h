@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <vector>
+
+// A push button below the table that keeps how it looks in each state it has been drawn in: a
+// press that enables or disables several buttons redraws each with one copy, not with the
+// style's whole drawing of bevel and caption. At a fractional device pixel ratio, or on a
+// background that is not one plain colour, it draws as any push button does.
+class TableButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+    // Draws, without showing it, how the button looks once enabled or disabled the other way:
+    // what the first press that turns it on or off would otherwise draw for the first time.
+    void prepareOtherLook();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // What a look depends on besides the button's font and style, which forget every look when
+    // they change.
+    struct LookKey {
+        QStyle::State state;
+        QStyleOptionButton::ButtonFeatures features;
+        QSize size;
+        qreal ratio;
+        qint64 palette;
+        QPalette::ColorGroup group;
+        QRgb behind;
+        QString text;
+
+        bool operator==(const LookKey&) const = default;
+    };
+    struct Look {
+        LookKey key;
+        QPixmap picture;
+    };
+
+    // The button as `option` describes it on the background behind it; null when it cannot be
+    // kept as one picture.
+    QPixmap look(const QStyleOptionButton& option);
+
+    std::vector<Look> looks_; // a few: enabled and not, pressed, with the focus
+};
