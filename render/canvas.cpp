@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QRegion>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -128,6 +129,11 @@ QRect touched(const DrawOp& op) {
 constexpr std::size_t manyRects = 64;
 
 void note(std::vector<QRect>& rects, const QRect& rect) {
+    // the same text drawn again, or a card on its own place
+    if (std::any_of(rects.begin(), rects.end(),
+                    [&](const QRect& each) { return each.contains(rect); })) {
+        return;
+    }
     if (rects.size() == manyRects) {
         QRect bound;
         for (const QRect& each : rects) {
@@ -334,9 +340,13 @@ QRegion canvasUnshown(const QRect& within) {
 }
 
 void canvasShown(const QRegion& region) {
-    // A rectangle shown in part stays whole: it is copied again, unchanged, at worst.
-    std::erase_if(canvas().unshown,
-                  [&](const QRect& rect) { return (QRegion(rect) - region).isEmpty(); });
+    std::vector<QRect> still;
+    for (const QRect& rect : canvas().unshown) {
+        for (const QRect& part : QRegion(rect) - region) {
+            note(still, part);
+        }
+    }
+    canvas().unshown = std::move(still);
 }
 
 const Surface* canvasSurface() {
