@@ -9,7 +9,7 @@ void WindowView::enableButton(ControlId id, bool enabled) {
 }
 
 void WindowView::invalidateRect(const Rect& rect) {
-    // What the screen already shows is not copied again.
+    // Only what changed in it is copied to the screen.
     invalid_ +=
         unshownPart(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
 }

@@ -171,10 +171,6 @@ std::vector<QRect> inkOf(std::span<const DrawOp> ops) {
     return inked;
 }
 
-QRect wholeBuffer() {
-    return {0, 0, TableLayout::backBufferWidth, TableLayout::backBufferHeight};
-}
-
 // Draws the operation and keeps it; an opaque one lets go of what it covers entirely.
 void draw(DrawOp op) {
     Canvas& all = canvas();
@@ -282,7 +278,7 @@ void openCanvas(double scale, std::string& failure) {
     all.kept.clear();
     all.backBuffer = greenBackBuffer(scale);
     all.inked.clear();
-    all.unshown.assign(1, wholeBuffer());
+    all.unshown.clear(); // the window's first paint shows all of it
     all.cards = makeSheet(loadSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth,
                                     SheetGeometry::cardSheetHeight, failure));
     all.results = makeSheet(loadSheet("IDBRESULTSBITMAP", SheetGeometry::resultSheetWidth,
@@ -313,7 +309,7 @@ void redrawCanvas(double scale) {
         replay(op, *all.backBuffer);
     }
     all.inked = inkOf(all.kept);
-    all.unshown.assign(1, wholeBuffer());
+    all.unshown.clear(); // drawn again inside the paint that shows the whole window
 }
 
 void prepareCanvas() {
@@ -332,11 +328,31 @@ void prepareCanvas() {
 }
 
 QRegion canvasUnshown(const QRect& within) {
-    QRegion part;
+    std::vector<QRect> parts;
     for (const QRect& rect : canvas().unshown) {
-        part += rect & within;
+        if (const QRect part = rect & within; !part.isEmpty()) {
+            parts.push_back(part);
+        }
     }
-    return part;
+    // Neighbours are joined while the rectangle around two covers at most twice their area: a
+    // few copies of a little more than changed, rather than one per letter box or one around
+    // everything.
+    const auto area = [](const QRect& rect) { return qint64(rect.width()) * rect.height(); };
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        for (std::size_t j = i + 1; j < parts.size(); ++j) {
+            const QRect joined = parts[i] | parts[j];
+            if (area(joined) <= 2 * (area(parts[i]) + area(parts[j]))) {
+                parts[i] = joined;
+                parts.erase(parts.begin() + std::ptrdiff_t(j));
+                j = i; // the grown rectangle may now reach the others
+            }
+        }
+    }
+    QRegion region;
+    for (const QRect& part : parts) {
+        region += part;
+    }
+    return region;
 }
 
 void canvasShown(const QRegion& region) {

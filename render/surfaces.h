@@ -40,7 +40,8 @@ void redrawCanvas(double scale);
 // so that no later operation is the first to need them.
 void prepareCanvas();
 const Surface* canvasSurface();
-// The part of `within` drawn into since the screen last showed it, in logical pixels.
+// A few rectangles holding what was drawn inside `within` since the screen last showed it, in
+// logical pixels.
 QRegion canvasUnshown(const QRect& within);
 // The screen now shows `region` of the back buffer.
 void canvasShown(const QRegion& region);

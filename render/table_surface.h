@@ -39,8 +39,9 @@ void prepareTableArt();
 
 // The picture the window copies to the screen on every paint.
 const Surface& backBuffer();
-// The part of `rect` that the back buffer shows otherwise than the screen last did, in logical
-// pixels: what the window repaints when `rect` is invalidated. Everything, until the first paint.
+// A few rectangles holding the part of `rect` that the back buffer shows otherwise than the
+// screen last did, in logical pixels: what the window repaints when `rect` is invalidated.
+// A new back buffer counts as shown: the window's next paint, which shows it whole, follows.
 QRegion unshownPart(const QRect& rect);
 // The window has copied `region` of the back buffer to the screen.
 void markShown(const QRegion& region);

@@ -124,6 +124,12 @@ void printCommandTimings(int samples, bool pauseFirst) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(0, 0, image);
     };
+    // The first deal, right after what the window prepares in idle time; with `pauseFirst`, after
+    // the pause a player's first press comes after.
+    if (pauseFirst) {
+        pauseLikeAPlayer();
+    }
+    const double firstDeal = timeUs([&] { window.command(IDC_DEAL); });
     std::vector<double> copies;
     std::vector<double> fullRepaints;
     for (int sample = 0; sample < samples; ++sample) {
@@ -131,12 +137,6 @@ void printCommandTimings(int samples, bool pauseFirst) {
         fullRepaints.push_back(timeUs([&] { window.table().repaint(); }));
     }
     const double plainCopy = median(copies);
-    // The first deal, after what the window prepares in idle time; with `pauseFirst`, after the
-    // pause a player's first press comes after.
-    if (pauseFirst) {
-        pauseLikeAPlayer();
-    }
-    const double firstDeal = timeUs([&] { window.command(IDC_DEAL); });
     std::printf("Commands at screen scale %g, %s, assistive technology %s, back buffer %d x %d, "
                 "median of %d (x = times one plain copy):\n",
                 window.table().devicePixelRatioF(), qPrintable(QGuiApplication::platformName()),
