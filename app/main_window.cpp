@@ -53,7 +53,7 @@ bool MainWindow::create() {
         table_->afterFirstFrame([this] {
             prepareTableArt();
             for (TableButton* button : buttons_) {
-                button->prepareOtherLook();
+                button->prepareLooks();
             }
         });
     } catch (const std::bad_alloc&) {

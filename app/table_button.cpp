@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -31,20 +32,22 @@ std::optional<QColor> colourBehind(const QWidget& button) {
 
 } // namespace
 
-void TableButton::prepareOtherLook() {
+void TableButton::prepareLooks() {
     QStyleOptionButton option;
     initStyleOption(&option);
+    look(option, true);
     option.state ^= QStyle::State_Enabled;
     const bool enabled = option.state.testFlag(QStyle::State_Enabled);
     option.palette.setCurrentColorGroup(!enabled                           ? QPalette::Disabled
                                         : isActiveWindow() || !isVisible() ? QPalette::Active
                                                                            : QPalette::Inactive);
-    look(option);
+    look(option, true);
 }
 
 void TableButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         looks_.clear();
+        seen_.clear();
     }
     QPushButton::changeEvent(event);
 }
@@ -52,7 +55,8 @@ void TableButton::changeEvent(QEvent* event) {
 void TableButton::paintEvent(QPaintEvent* event) {
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QPixmap picture = look(option);
+    // The first frame draws each button once: only a state drawn again is kept.
+    const QPixmap picture = look(option, false);
     if (picture.isNull()) {
         QPushButton::paintEvent(event);
         return;
@@ -60,7 +64,7 @@ void TableButton::paintEvent(QPaintEvent* event) {
     QPainter(this).drawPixmap(0, 0, picture);
 }
 
-QPixmap TableButton::look(const QStyleOptionButton& option) {
+QPixmap TableButton::look(const QStyleOptionButton& option, bool keepNow) {
     const qreal ratio = devicePixelRatioF();
     const std::optional<QColor> behind = colourBehind(*this);
     // A fractional ratio puts the button between device pixels, where a kept picture would not
@@ -81,7 +85,13 @@ QPixmap TableButton::look(const QStyleOptionButton& option) {
             return kept.picture;
         }
     }
-    // Premultiplied, as the window's own buffer is: the style's blends come out the same.
+    if (!keepNow && std::find(seen_.begin(), seen_.end(), key) == seen_.end()) {
+        if (seen_.size() == maxLooks) {
+            seen_.erase(seen_.begin());
+        }
+        seen_.push_back(key);
+        return {};
+    }
     QImage picture(option.rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(ratio);
     // Resolved as for the button itself: a screen of another resolution would size its caption

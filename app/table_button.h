@@ -7,17 +7,19 @@
 
 #include <vector>
 
-// A push button below the table that keeps how it looks in each state it has been drawn in: a
-// press that enables or disables several buttons redraws each with one copy, not with the
-// style's whole drawing of bevel and caption. At a fractional device pixel ratio, or on a
-// background that is not one plain colour, it draws as any push button does.
+// A push button below the table that keeps how it looks in each state it is drawn in more than
+// once, and in the states prepared for it: a press that enables or disables several buttons
+// redraws each with one copy, not with the style's whole drawing of bevel and caption. At a
+// fractional device pixel ratio, or on a background that is not one plain colour, it draws as
+// any push button does.
 class TableButton : public QPushButton {
   public:
     using QPushButton::QPushButton;
 
-    // Draws, without showing it, how the button looks once enabled or disabled the other way:
-    // what the first press that turns it on or off would otherwise draw for the first time.
-    void prepareOtherLook();
+    // Keeps how the button looks now and how it looks once enabled or disabled the other way,
+    // without showing either: what the first press that turns it on or off would otherwise draw
+    // for the first time.
+    void prepareLooks();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,9 +45,10 @@ class TableButton : public QPushButton {
         QPixmap picture;
     };
 
-    // The button as `option` describes it on the background behind it; null when it cannot be
-    // kept as one picture.
-    QPixmap look(const QStyleOptionButton& option);
+    // The button as `option` describes it on the background behind it, drawn and kept if
+    // `keepNow` or if the state was seen before; null when it is not kept, or cannot be.
+    QPixmap look(const QStyleOptionButton& option, bool keepNow);
 
-    std::vector<Look> looks_; // a few: enabled and not, pressed, with the focus
+    std::vector<Look> looks_;   // a few: enabled and not, pressed, with the focus
+    std::vector<LookKey> seen_; // states drawn once, without keeping their looks
 };

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QHash>
 #include <QImage>
@@ -20,11 +19,13 @@
 
 namespace {
 struct TextFonts {
-    QFont pixels;           // one device pixel a pixel
-    QFont smooth;           // any other device pixel ratio
-    std::int32_t ascent;    // of the pixel font: where the baseline lies below the cell's top
-    std::int32_t height;    // from the cell's top to the lowest pixel of any letter, in either font
-    std::int32_t widest;    // the widest advance of a printable ASCII letter, in either font
+    QFont pixels;        // one device pixel a pixel
+    QFont smooth;        // any other device pixel ratio
+    std::int32_t ascent; // of the pixel font: where the baseline lies below the cell's top
+    // Of the pixel font, with a pixel to spare for the smoothed one, whose letters are not fitted
+    // to the grid (measuring that font itself would load it on screens that never use it):
+    std::int32_t height;    // from the cell's top to the lowest pixel of any letter
+    std::int32_t widest;    // the widest advance of a printable ASCII letter
     std::int32_t widestAny; // the widest advance of any letter
 };
 
@@ -143,20 +144,16 @@ bool loadTextFont() {
         QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
     smooth.setHintingPreference(QFont::PreferNoHinting);
     const QFontMetrics pixelMetrics(font);
-    const QFontMetricsF smoothMetrics(smooth);
-    double widest = 0;
+    std::int32_t widest = 0;
     for (char16_t letter = u' '; letter <= u'~'; ++letter) {
-        widest = std::max({widest, double(pixelMetrics.horizontalAdvance(QChar(letter))),
-                           smoothMetrics.horizontalAdvance(QChar(letter))});
+        widest = std::max(widest, pixelMetrics.horizontalAdvance(QChar(letter)));
     }
-    const double height = std::max(double(pixelMetrics.height()), smoothMetrics.height());
-    const double widestAny = std::max(double(pixelMetrics.maxWidth()), smoothMetrics.maxWidth());
     textFonts() = TextFonts{font,
                             smooth,
                             pixelMetrics.ascent(),
-                            static_cast<std::int32_t>(std::ceil(height)),
-                            static_cast<std::int32_t>(std::ceil(widest)),
-                            static_cast<std::int32_t>(std::ceil(widestAny))};
+                            pixelMetrics.height() + 1,
+                            widest + 1,
+                            pixelMetrics.maxWidth() + 1};
     return true;
 }
 

@@ -20,7 +20,7 @@ TEST(TableButton, ShowsWhatAPlainPushButtonShows) {
     kept.setGeometry(0, 0, 95, 25);
     plain.setGeometry(0, 0, 95, 25);
     for (const bool enabled : {true, false, true}) {
-        kept.prepareOtherLook();
+        kept.prepareLooks();
         kept.setEnabled(enabled);
         plain.setEnabled(enabled);
         EXPECT_EQ(keptArea.grab().toImage(), plainArea.grab().toImage())
