@@ -112,6 +112,10 @@ QRect toQRect(const PixelRect& rect) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+PixelRect toPixelRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
+}
+
 // Every pixel the operation may change, with one to spare for the device pixels a smoothed edge
 // or a fractional ratio puts beside its logical rectangle.
 QRect touched(const DrawOp& op) {
@@ -152,9 +156,7 @@ void clearInked(const PixelRect& area) {
     for (const QRect& ink : all.inked) {
         const QRect stale = ink & cleared;
         if (!stale.isEmpty()) {
-            fillRect(*all.backBuffer,
-                     {stale.left(), stale.top(), stale.right() + 1, stale.bottom() + 1},
-                     tableGreen);
+            fillRect(*all.backBuffer, toPixelRect(stale), tableGreen);
             note(all.unshown, stale.adjusted(-1, -1, 1, 1));
         }
     }
@@ -181,8 +183,9 @@ void draw(DrawOp op) {
         clearInked(op.area);
     } else {
         replay(op, *all.backBuffer);
-        note(all.inked, touched(op));
-        note(all.unshown, touched(op));
+        const QRect area = touched(op);
+        note(all.inked, area);
+        note(all.unshown, area);
     }
     if (isOpaque(op)) {
         std::erase_if(all.kept, [&](const DrawOp& earlier) { return covers(op, earlier); });
