@@ -2,6 +2,7 @@
 
 #include "session/session.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QMouseEvent>
@@ -89,8 +90,20 @@ class AboutBox : public QDialog {
     }
 };
 
+QString text(const char* english) {
+    return QCoreApplication::translate("AboutBox", english);
+}
+
+// The five lines of the box's text; the program's name is not translated.
+QString aboutText() {
+    return QStringLiteral("Quorvel\n") +
+           text(QT_TRANSLATE_NOOP("AboutBox", "Version %1")).arg(QStringLiteral("1.0")) +
+           QStringLiteral("\n\n") + text(QT_TRANSLATE_NOOP("AboutBox", "By the Quorvel team")) +
+           QStringLiteral("\n") + text(QT_TRANSLATE_NOOP("AboutBox", "Made with Qt"));
+}
+
 AboutBox::AboutBox(QWidget& owner) : QDialog(&owner, Qt::Dialog | Qt::FramelessWindowHint) {
-    setWindowTitle(QStringLiteral("About Quorvel"));
+    setWindowTitle(text(QT_TRANSLATE_NOOP("AboutBox", "About Quorvel")));
     const DialogUnits units(font());
     auto* caption = new Caption(windowTitle(), this);
     const QSize client = units.size(clientUnits);
@@ -99,13 +112,11 @@ AboutBox::AboutBox(QWidget& owner) : QDialog(&owner, Qt::Dialog | Qt::FramelessW
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("aboutClient"));
     area->setGeometry(QRect(QPoint(border, caption->geometry().bottom() + 1), client));
-    auto* text = new QLabel(QStringLiteral("Quorvel\nVersion 1.0\n\nBy the Quorvel team\n"
-                                           "Made with Qt"),
-                            area);
-    text->setObjectName(QStringLiteral("aboutText"));
-    text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    text->setGeometry(units.rect(textUnits));
-    auto* ok = new QPushButton(QStringLiteral("OK"), area);
+    auto* lines = new QLabel(aboutText(), area);
+    lines->setObjectName(QStringLiteral("aboutText"));
+    lines->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lines->setGeometry(units.rect(textUnits));
+    auto* ok = new QPushButton(text(QT_TRANSLATE_NOOP("AboutBox", "OK")), area);
     ok->setDefault(true);
     ok->setGeometry(units.rect(okUnits));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,6 +4,7 @@
 #include "app/table_widget.h"
 #include "render/table_content.h"
 #include "render/table_words.h"
+#include "render/words.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -61,7 +62,7 @@ class TableAccessible : public DeviceRectAccessible {
     QString text(QAccessible::Text kind) const override {
         switch (kind) {
         case QAccessible::Name:
-            return QStringLiteral("Card table");
+            return tableName();
         case QAccessible::Description:
             return QString::fromStdString(tableWords(tableContent()));
         default:

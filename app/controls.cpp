@@ -2,6 +2,8 @@
 
 #include "render/layout.h"
 
+#include <QCoreApplication>
+
 namespace {
 using TableLayout::betPanelOrigin;
 using TableLayout::buttonOrigin;
@@ -23,19 +25,29 @@ constexpr ButtonPlace bet(ControlId id, const char* caption, int column, int row
 }
 } // namespace
 
+// The captions are translated in the context "Buttons"; a play button's caption has about 80
+// pixels of a 9-point font, a bet button's about 60.
 const std::array<ButtonPlace, buttonCount> buttonPlaces{
-    play(IDC_DEAL, "Deal", 0, 0),       play(IDC_HIT, "Hit", 1, 0),
-    play(IDC_STAND, "Stand", 2, 0),     play(IDC_SPLIT, "Split", 2, 1),
-    play(IDC_DOUBLE, "Double", 1, 1),   bet(IDC_BETONE, "Bet One", 0, 0),
-    bet(IDC_BETFIVE, "Bet Five", 0, 1), bet(IDC_BETTEN, "Bet Ten", 1, 0),
-    bet(IDC_CLEAR, "Clear", 1, 1),
+    play(IDC_DEAL, QT_TRANSLATE_NOOP("Buttons", "Deal"), 0, 0),
+    play(IDC_HIT, QT_TRANSLATE_NOOP("Buttons", "Hit"), 1, 0),
+    play(IDC_STAND, QT_TRANSLATE_NOOP("Buttons", "Stand"), 2, 0),
+    play(IDC_SPLIT, QT_TRANSLATE_NOOP("Buttons", "Split"), 2, 1),
+    play(IDC_DOUBLE, QT_TRANSLATE_NOOP("Buttons", "Double"), 1, 1),
+    bet(IDC_BETONE, QT_TRANSLATE_NOOP("Buttons", "Bet One"), 0, 0),
+    bet(IDC_BETFIVE, QT_TRANSLATE_NOOP("Buttons", "Bet Five"), 0, 1),
+    bet(IDC_BETTEN, QT_TRANSLATE_NOOP("Buttons", "Bet Ten"), 1, 0),
+    bet(IDC_CLEAR, QT_TRANSLATE_NOOP("Buttons", "Clear"), 1, 1),
 };
+
+QString buttonCaption(const ButtonPlace& place) {
+    return QCoreApplication::translate("Buttons", place.caption);
+}
 
 Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& command) {
     Buttons buttons{};
     try {
         for (const ButtonPlace& place : buttonPlaces) {
-            auto* button = new TableButton(QString::fromLatin1(place.caption), &area);
+            auto* button = new TableButton(buttonCaption(place), &area);
             buttons[place.id] = button;
             button->setGeometry(place.x, place.y, place.width, place.height);
             button->setFocusPolicy(Qt::NoFocus); // tab stops only for assistive technology

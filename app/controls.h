@@ -13,7 +13,7 @@ class QWidget;
 // the table shares.
 struct ButtonPlace {
     ControlId id;
-    const char* caption;
+    const char* caption; // in English
     std::int32_t x;
     std::int32_t y;
     std::int32_t width;
@@ -22,6 +22,9 @@ struct ButtonPlace {
 
 // The nine buttons in the order they are created.
 extern const std::array<ButtonPlace, buttonCount> buttonPlaces;
+
+// The caption in the player's language.
+QString buttonCaption(const ButtonPlace& place);
 
 // Indexed by control id.
 using Buttons = std::array<TableButton*, buttonCount>;

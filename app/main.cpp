@@ -1,7 +1,9 @@
 #include "app/main_window.h"
+#include "render/words.h"
 #include "session/session.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <new>
@@ -14,6 +16,7 @@ int runGame(char** argv) {
     int argumentCount = 1;
     QApplication application(argumentCount, argv);
     session.opened();
+    useLanguage(QLocale::system());
     int code = 1;
     {
         MainWindow window;

@@ -9,6 +9,7 @@
 #include "game/table_state.h"
 #include "render/table_surface.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -74,11 +75,14 @@ void MainWindow::command(std::int32_t command) {
 
 void MainWindow::buildMenu() {
     // Plain texts: no mnemonics, no shortcuts.
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    connect(file->addAction(QStringLiteral("Exit")), &QAction::triggered, this,
+    const auto text = [](const char* english) {
+        return QCoreApplication::translate("Menu", english);
+    };
+    QMenu* file = menuBar()->addMenu(text(QT_TRANSLATE_NOOP("Menu", "File")));
+    connect(file->addAction(text(QT_TRANSLATE_NOOP("Menu", "Exit"))), &QAction::triggered, this,
             [this] { command(ID_FILE_EXIT); });
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    connect(help->addAction(QStringLiteral("About")), &QAction::triggered, this,
+    QMenu* help = menuBar()->addMenu(text(QT_TRANSLATE_NOOP("Menu", "Help")));
+    connect(help->addAction(text(QT_TRANSLATE_NOOP("Menu", "About"))), &QAction::triggered, this,
             [this] { command(ID_HELP_ABOUT); });
 }
 

@@ -38,7 +38,7 @@ std::optional<TextFonts>& textFonts() {
 }
 
 QString toQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 using GlyphRuns = QList<QGlyphRun>;

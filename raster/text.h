@@ -14,10 +14,10 @@ bool loadTextFont();
 
 inline constexpr std::int32_t textPixelSize = 11;
 
-// Draws exactly the characters of `text` with the top-left of their cell at `cellTopLeft`. At one
-// device pixel a pixel the letters are plain black pixels hinted to the grid, the same on every
-// machine; at any other device pixel ratio they are drawn at that resolution with smoothed edges,
-// as the window system's own text is.
+// Draws exactly the characters of `text` (UTF-8) with the top-left of their cell at `cellTopLeft`.
+// At one device pixel a pixel the letters are plain black pixels hinted to the grid, the same on
+// every machine; at any other device pixel ratio they are drawn at that resolution with smoothed
+// edges, as the window system's own text is.
 void drawText(Surface& target, PixelPoint cellTopLeft, std::string_view text);
 
 // A rectangle that holds every pixel drawText touches for `text` with its cell at `cellTopLeft`,

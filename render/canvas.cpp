@@ -7,6 +7,7 @@
 #include "render/layout.h"
 #include "render/placement.h"
 #include "render/surfaces.h"
+#include "render/words.h"
 
 #include <QImage>
 #include <QRegion>
@@ -204,7 +205,8 @@ QImage paintSprite(const Surface& picture, std::int32_t number, std::int32_t wid
     const QSize size(width, height);
     if (!family.isEmpty()) {
         return sprite.kind == SpriteId::Kind::badge
-                   ? renderBadgeSprite(static_cast<BadgeKind>(sprite.row), size, family)
+                   ? renderBadgeSprite(static_cast<BadgeKind>(sprite.row), size, family,
+                                       badgeWords()[static_cast<std::size_t>(sprite.row)])
                    : renderCardSprite(sprite, size, family);
     }
     const SpriteRect part = spriteRect(sprite);
@@ -239,6 +241,21 @@ std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, st
     auto blank = std::make_unique<Surface>(width, height);
     fillRect(*blank, {0, 0, width, height}, Rgb{255, 255, 255});
     return blank;
+}
+
+// The build's result sheet shows the badges' English words; in another language the art draws the
+// sheet again with that language's words.
+std::unique_ptr<Surface> loadResultSheet(std::string& failure) {
+    const BadgeWords words = badgeWords();
+    if (words != englishBadgeWords()) {
+        QString error;
+        const QString family = loadLetteringFamily(error);
+        if (!family.isEmpty()) {
+            return std::make_unique<Surface>(renderResultSheet(family, words));
+        }
+    }
+    return loadSheet("IDBRESULTSBITMAP", SheetGeometry::resultSheetWidth,
+                     SheetGeometry::resultSheetHeight, failure);
 }
 
 std::unique_ptr<Surface> greenBackBuffer(double scale) {
@@ -284,8 +301,7 @@ void openCanvas(double scale, std::string& failure) {
     all.unshown.clear(); // the window's first paint shows all of it
     all.cards = makeSheet(loadSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth,
                                     SheetGeometry::cardSheetHeight, failure));
-    all.results = makeSheet(loadSheet("IDBRESULTSBITMAP", SheetGeometry::resultSheetWidth,
-                                      SheetGeometry::resultSheetHeight, failure));
+    all.results = makeSheet(loadResultSheet(failure));
 }
 
 void closeCanvas() {
@@ -391,7 +407,7 @@ void canvasLabel(PixelPoint cellTopLeft, std::string_view text) {
 
 void canvasSplitLabel(PixelPoint cellTopLeft) {
     DrawOp op = textOp(DrawOp::Kind::splitLabel, cellTopLeft);
-    op.label = "Split Hand";
+    op.label = captionText(Caption::splitHand);
     draw(std::move(op));
 }
 

@@ -1,15 +1,12 @@
 #include "render/change_words.h"
 
-#include "render/art/badges.h"
-#include "render/placement.h"
 #include "render/table_words.h"
 
 #include <algorithm>
-#include <string_view>
 
 namespace {
 struct HandChange {
-    std::string_view label;
+    Caption label;
     const ShownHand& before;
     const ShownHand& after;
 };
@@ -25,15 +22,16 @@ bool extends(const ShownHand& before, const ShownHand& after) {
            std::equal(before.cards.begin(), before.cards.end(), after.cards.begin(), sameCard);
 }
 
-void addCards(std::string& words, std::vector<ShownCard>::const_iterator first,
-              std::vector<ShownCard>::const_iterator last) {
+std::string cardList(std::vector<ShownCard>::const_iterator first,
+                     std::vector<ShownCard>::const_iterator last) {
+    std::string words;
     const char* separator = "";
     for (auto card = first; card != last; ++card) {
         words += separator;
         words += cardWords(*card);
         separator = ", ";
     }
-    words += ". ";
+    return words;
 }
 
 void addCardChange(std::string& words, const HandChange& hand) {
@@ -43,14 +41,16 @@ void addCardChange(std::string& words, const HandChange& hand) {
     }
     if (hand.before.cards.empty() || !extends(hand.before, hand.after)) {
         // a new round, a split, or the hole card turned: the hand as it now lies
-        words += hand.label;
+        words += captionText(hand.label);
         words += ": ";
-        addCards(words, cards.begin(), cards.end());
+        words += cardList(cards.begin(), cards.end());
+        words += ". ";
     } else if (cards.size() > hand.before.cards.size()) {
-        words += hand.label;
-        words += " gets ";
-        addCards(words, cards.begin() + static_cast<std::ptrdiff_t>(hand.before.cards.size()),
-                 cards.end());
+        words += handGetsWords(
+            captionText(hand.label),
+            cardList(cards.begin() + static_cast<std::ptrdiff_t>(hand.before.cards.size()),
+                     cards.end()));
+        words += ". ";
     }
 }
 
@@ -59,18 +59,11 @@ bool addBadge(std::string& words, const HandChange& hand) {
     if (!hand.after.badge || hand.after.badge == hand.before.badge) {
         return false;
     }
-    words += hand.label;
+    words += captionText(hand.label);
     words += ": ";
-    words += badgeLettering(*hand.after.badge);
+    words += badgeWord(*hand.after.badge);
     words += ". ";
     return true;
-}
-
-void addFigure(std::string& words, std::string_view label, std::int32_t figure) {
-    words += label;
-    words += ' ';
-    words += figureText(figure);
-    words += ". ";
 }
 
 void addCounts(std::string& words, const std::optional<CountFigures>& before,
@@ -80,22 +73,22 @@ void addCounts(std::string& words, const std::optional<CountFigures>& before,
     }
     const bool fresh = !before;
     if (fresh || before->player != after->player) {
-        addFigure(words, "Players Count", after->player);
+        addFigure(words, Caption::playersCount, after->player);
     }
     if (after->splitRow && (fresh || !before->splitRow || before->split != after->split)) {
-        addFigure(words, "Split Count", after->split);
+        addFigure(words, Caption::splitCount, after->split);
     }
     if (fresh || before->dealer != after->dealer) {
-        addFigure(words, "Dealers Count", after->dealer);
+        addFigure(words, Caption::dealersCount, after->dealer);
     }
 }
 } // namespace
 
 std::string changeWords(const TableContent& before, const TableContent& after) {
     // the player's own hands first, then what the dealer shows
-    const HandChange hands[] = {{"Players Hand", before.player, after.player},
-                                {"Split Hand", before.split, after.split},
-                                {"Dealers Hand", before.dealer, after.dealer}};
+    const HandChange hands[] = {{Caption::playersHand, before.player, after.player},
+                                {Caption::splitHand, before.split, after.split},
+                                {Caption::dealersHand, before.dealer, after.dealer}};
     std::string words;
     for (const HandChange& hand : hands) {
         addCardChange(words, hand);
@@ -106,11 +99,11 @@ std::string changeWords(const TableContent& before, const TableContent& after) {
         settled = addBadge(words, hand) || settled;
     }
     if (words.empty() || before.bet != after.bet) {
-        addFigure(words, "Current Bet", after.bet);
+        addFigure(words, Caption::currentBet, after.bet);
     }
     // a settled round says the money even when a push left it as it was
     if (settled || before.bank != after.bank) {
-        addFigure(words, "Money", after.bank);
+        addFigure(words, Caption::money, after.bank);
     }
     words.pop_back(); // the space after the last full stop
     return words;

@@ -6,6 +6,7 @@
 #include "render/layout.h"
 #include "render/placement.h"
 #include "render/surfaces.h"
+#include "render/words.h"
 
 #include <algorithm>
 #include <array>
@@ -35,12 +36,12 @@ PixelPoint moneyBoxAt(std::int32_t dx, std::int32_t dy) {
 }
 
 void drawHandLabels() {
-    canvasLabel({10, 5}, "Dealers Hand");
-    canvasLabel({10, 145}, "Players Hand");
+    canvasLabel({10, 5}, captionText(Caption::dealersHand));
+    canvasLabel({10, 145}, captionText(Caption::playersHand));
 }
 
 void drawMoneyBox() {
-    canvasLabel(moneyBoxAt(10, 5), "Money");
+    canvasLabel(moneyBoxAt(10, 5), captionText(Caption::money));
     // An open frame: the gap in its top edge holds the label.
     const std::array<PixelPoint, 6> frame{moneyBoxAt(58, 14), moneyBoxAt(65, 14),
                                           moneyBoxAt(65, 60), moneyBoxAt(0, 60),
@@ -48,9 +49,9 @@ void drawMoneyBox() {
     canvasLines(frame);
 }
 
-void drawCountRow(std::int32_t row, std::string_view label, Figure figure, std::int32_t value) {
+void drawCountRow(std::int32_t row, Caption label, Figure figure, std::int32_t value) {
     const std::int32_t y = countRect.top + row * countRowStep;
-    canvasLabel({countRect.left + 10, y}, label);
+    canvasLabel({countRect.left + 10, y}, captionText(label));
     canvasFigure(figure, {countRect.left + countFigureColumn, y}, value);
 }
 } // namespace
@@ -127,10 +128,10 @@ void prepareTableArt() {
 void paintCountPanel() {
     canvasClear(Area::countPanel, countRect);
     const CountFigures figures = countFigures();
-    drawCountRow(0, "Dealers Count", Figure::dealerCount, figures.dealer);
-    drawCountRow(1, "Players Count", Figure::playerCount, figures.player);
+    drawCountRow(0, Caption::dealersCount, Figure::dealerCount, figures.dealer);
+    drawCountRow(1, Caption::playersCount, Figure::playerCount, figures.player);
     if (figures.splitRow) {
-        drawCountRow(2, "Split Count", Figure::splitCount, figures.split);
+        drawCountRow(2, Caption::splitCount, Figure::splitCount, figures.split);
     }
 }
 
@@ -142,7 +143,7 @@ void paintMoneyPanel() {
 void paintBetPanel() {
     canvasClear(Area::betPanel, toPixelRect(betRect));
     const TableLayout::Point panel = TableLayout::betPanelOrigin;
-    canvasLabel({panel.x, panel.y}, "Current Bet");
+    canvasLabel({panel.x, panel.y}, captionText(Caption::currentBet));
     canvasFigure(Figure::bet, {panel.x + 85, panel.y}, table.bet);
 }
 

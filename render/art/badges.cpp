@@ -9,51 +9,50 @@
 
 namespace {
 
-struct Badge {
-    const char* lettering;
-    int framedWidth; // the win badge is one column narrower than its copy width
-};
-
-// In row order: bust, win, lose, natural, push.
-constexpr Badge badges[SheetGeometry::badgeCount] = {
-    {"Bust", 57}, {"Win", 51}, {"lose", 54}, {"Natural", 110}, {"Push", 62},
-};
+// In row order: bust, win, lose, natural, push. The win badge is one column narrower than its copy
+// width.
+constexpr int framedWidths[SheetGeometry::badgeCount] = {57, 51, 54, 110, 62};
 
 constexpr int letteringPixelSize = 16;
 
 // Plain black pixels at one device pixel a pixel, smoothed edges at any other resolution.
-void drawBadge(QPainter& painter, BadgeKind kind, const QString& family, bool smooth) {
-    const Badge& badge = badges[kind];
+void drawBadge(QPainter& painter, BadgeKind kind, const QString& family, const QString& word,
+               bool smooth) {
     const SpriteRect part = spriteRect(badgeSprite(kind));
-    const QRect box(part.left, part.top, badge.framedWidth, part.height);
+    const QRect box(part.left, part.top, framedWidths[kind], part.height);
     painter.setFont(letteringFont(family, letteringPixelSize, smooth));
     painter.fillRect(box, SheetColors::badge);
     frameBox(painter, box, SheetColors::black);
     painter.setPen(SheetColors::black);
-    painter.drawText(box, Qt::AlignCenter, QString::fromLatin1(badge.lettering));
+    painter.drawText(box, Qt::AlignCenter, word);
 }
 
 } // namespace
 
-std::string_view badgeLettering(BadgeKind kind) {
-    return badges[kind].lettering;
+int letteringRoom(BadgeKind kind) {
+    return framedWidths[kind] - 4;
 }
 
-QImage renderResultSheet(const QString& family) {
+QFont badgeLetteringFont(const QString& family) {
+    return letteringFont(family, letteringPixelSize, false);
+}
+
+QImage renderResultSheet(const QString& family, const BadgeWords& words) {
     QImage sheet(SheetGeometry::resultSheetWidth, SheetGeometry::resultSheetHeight,
                  QImage::Format_RGB32);
     sheet.fill(SheetColors::face);
     QPainter painter(&sheet);
     for (const SpriteId sprite : allSprites()) {
         if (sheetOf(sprite) == SheetId::results)
-            drawBadge(painter, static_cast<BadgeKind>(sprite.row), family, false);
+            drawBadge(painter, static_cast<BadgeKind>(sprite.row), family,
+                      words[static_cast<std::size_t>(sprite.row)], false);
     }
     return sheet;
 }
 
-QImage renderBadgeSprite(BadgeKind kind, QSize size, const QString& family) {
+QImage renderBadgeSprite(BadgeKind kind, QSize size, const QString& family, const QString& word) {
     const SpriteRect part = spriteRect(badgeSprite(kind));
     return drawPartToFill(QRect(part.left, part.top, part.width, part.height), size,
                           SheetColors::face,
-                          [&](QPainter& painter) { drawBadge(painter, kind, family, true); });
+                          [&](QPainter& painter) { drawBadge(painter, kind, family, word, true); });
 }

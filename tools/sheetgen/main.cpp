@@ -2,6 +2,7 @@
 #include "render/art/badges.h"
 #include "render/art/card_sheet.h"
 #include "render/art/fonts.h"
+#include "render/words.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
     if (family.isEmpty())
         return fail(error);
     if (!writeSheet(renderCardSheet(family), dir, "IDBCARDBITMAP.png", error) ||
-        !writeSheet(renderResultSheet(family), dir, "IDBRESULTSBITMAP.png", error))
+        !writeSheet(renderResultSheet(family, englishBadgeWords()), dir, "IDBRESULTSBITMAP.png",
+                    error))
         return fail(error);
     return 0;
 }

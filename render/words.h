@@ -1,0 +1,52 @@
+#pragma once
+
+#include "render/art/badges.h"
+#include "render/art/sprite_id.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class QLocale;
+
+// Every word the table draws and the screen reader hears, in the player's language: English as
+// written here, or its translation from translations/quorvel_<language>.ts, carried inside the
+// program. The texts are UTF-8.
+
+// Chooses the language of the first of the locale's user-interface languages (as Qt reads them
+// from LANGUAGE, LC_ALL, LC_MESSAGES and LANG) that is English or has a translation; English when
+// none is. Returns the chosen language's code ("de"), or "en".
+QString useLanguage(const QLocale& locale);
+// Which of `uiLanguages` ("it-IT", "fr-FR", ...) would be chosen: "de", "fr", "es" or "en".
+QString chosenLanguage(const QStringList& uiLanguages);
+
+// The labels of the hands, the count panel and the two figure panels.
+enum class Caption : std::uint8_t {
+    dealersHand,
+    playersHand,
+    splitHand,
+    dealersCount,
+    playersCount,
+    splitCount,
+    currentBet,
+    money,
+};
+inline constexpr std::size_t captionCount = 8;
+std::string captionText(Caption caption);
+
+// The lettering of the result badges.
+BadgeWords badgeWords();
+// The English lettering, which the sheet the build embeds shows.
+BadgeWords englishBadgeWords();
+std::string badgeWord(BadgeKind kind);
+
+// "ten of hearts"; suit 0 to 3 (clubs, diamonds, hearts, spades), rank 1 to 13.
+std::string cardName(std::int32_t suit, std::int32_t rank);
+std::string faceDownCardWords(); // "a face-down card"
+std::string noCardsWords();      // "no cards", for an empty hand
+// "Players Hand gets king of clubs": `cards` came to the hand named `hand`.
+std::string handGetsWords(std::string_view hand, std::string_view cards);
+QString tableName(); // "Card table"
