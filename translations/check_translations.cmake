@@ -25,7 +25,9 @@ foreach(ts IN LISTS TS_FILES)
                              "`cmake --build build --target update_translations` and translate "
                              "(compare ${WORK_DIR}/${name})\n")
     endif()
-    string(REGEX MATCHALL "<source>[^<]*</source>[^<]*<translation type=\"(unfinished|vanished|obsolete)\""
+    # a message's source, its comments, then a translation that is unfinished, stale or empty
+    string(REGEX MATCHALL
+           "<source>[^<]*</source>([^<]|<[a-z]*comment>[^<]*</[a-z]*comment>)*<translation( type=\"(unfinished|vanished|obsolete)\">|></translation>)"
            unfinished "${kept}")
     foreach(message IN LISTS unfinished)
         string(REGEX REPLACE "<source>([^<]*)</source>.*" "\\1" source "${message}")

@@ -225,22 +225,22 @@
     <message>
         <source>Split Hand</source>
         <extracomment>above the second hand after a split; up to 290 pixels</extracomment>
-        <translation>Geteilte Hand</translation>
+        <translation>Zweite Hand</translation>
     </message>
     <message>
         <source>Dealers Count</source>
         <extracomment>count panel, before the dealer&apos;s total: at most 106 pixels</extracomment>
-        <translation>Punkte des Gebers</translation>
+        <translation>Punkte Geber</translation>
     </message>
     <message>
         <source>Players Count</source>
         <extracomment>count panel, before the player&apos;s total: at most 106 pixels</extracomment>
-        <translation>Punkte des Spielers</translation>
+        <translation>Punkte Spieler</translation>
     </message>
     <message>
         <source>Split Count</source>
         <extracomment>count panel, before the split hand&apos;s total: at most 106 pixels</extracomment>
-        <translation>Punkte geteilte Hand</translation>
+        <translation>Punkte 2. Hand</translation>
     </message>
     <message>
         <source>Current Bet</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>By the Quorvel team</source>
-        <translation>Por el equipo de Quorvel</translation>
+        <translation>Del equipo Quorvel</translation>
     </message>
     <message>
         <source>Made with Qt</source>
@@ -225,7 +225,7 @@
     <message>
         <source>Split Hand</source>
         <extracomment>above the second hand after a split; up to 290 pixels</extracomment>
-        <translation>Mano dividida</translation>
+        <translation>Segunda mano</translation>
     </message>
     <message>
         <source>Dealers Count</source>
@@ -240,7 +240,7 @@
     <message>
         <source>Split Count</source>
         <extracomment>count panel, before the split hand&apos;s total: at most 106 pixels</extracomment>
-        <translation>Total mano dividida</translation>
+        <translation>Total 2.ª mano</translation>
     </message>
     <message>
         <source>Current Bet</source>

@@ -225,7 +225,7 @@
     <message>
         <source>Split Hand</source>
         <extracomment>above the second hand after a split; up to 290 pixels</extracomment>
-        <translation>Main séparée</translation>
+        <translation>Seconde main</translation>
     </message>
     <message>
         <source>Dealers Count</source>
@@ -240,7 +240,7 @@
     <message>
         <source>Split Count</source>
         <extracomment>count panel, before the split hand&apos;s total: at most 106 pixels</extracomment>
-        <translation>Total main séparée</translation>
+        <translation>Total 2e main</translation>
     </message>
     <message>
         <source>Current Bet</source>

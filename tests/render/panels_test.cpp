@@ -1,7 +1,9 @@
 #include "game/table_state.h"
 #include "raster/text.h"
+#include "render/words.h"
 #include "table_picture.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -38,23 +40,35 @@ TEST_F(TablePicture, BankFiguresKeepTheirSignAndAllTheirDigits) {
               inkBox(textPatch(rest, {{{3, 4}, "-2147483648"}})));
 }
 
-// Labels end before their figures, and the widest figures stay inside the panels their painters
-// clear, so a repaint leaves nothing behind.
+// The widest figures stay inside the panels their painters clear, so a repaint leaves nothing
+// behind; in every language each caption ends a few pixels before its figure or the label beside
+// it, and "Money" stays in the gap of its frame.
 TEST(TableText, FitsItsPanels) {
     ASSERT_TRUE(loadTextFont());
-    const std::tuple<std::string_view, QPoint, QRect> rows[] = {
-        {"Dealers Count", {10, 275}, QRect(QPoint(0, 275), QPoint(119, 294))},
-        {"Players Count", {10, 295}, QRect(QPoint(0, 295), QPoint(119, 314))},
-        {"Split Count", {10, 315}, QRect(QPoint(0, 315), QPoint(119, 339))},
+    const std::vector<std::tuple<std::string, QPoint, QRect>> figures = {
         {"-99", {120, 315}, QRect(QPoint(120, 315), QPoint(149, 339))},
-        {"Current Bet", {325, 340}, QRect(QPoint(325, 340), QPoint(409, 354))},
         {"99999", {410, 340}, QRect(QPoint(410, 340), QPoint(449, 354))},
         {"-9999", {508, 364}, QRect(QPoint(505, 360), QPoint(544, 384))},
         {"88888", {508, 364}, QRect(QPoint(505, 360), QPoint(544, 384))},
-        {"Money", {500, 340}, QRect(QPoint(497, 335), QPoint(546, 359))}, // in the frame's gap
-        {"Players Hand", {10, 145}, QRect(QPoint(0, 140), QPoint(599, 169))},
-        {"Split Hand", {300, 155}, QRect(QPoint(300, 140), QPoint(599, 169))},
     };
+    const std::tuple<Caption, QPoint, QRect> captions[] = {
+        {Caption::dealersHand, {10, 5}, QRect(QPoint(0, 0), QPoint(599, 29))},
+        {Caption::playersHand, {10, 145}, QRect(QPoint(0, 140), QPoint(295, 169))},
+        {Caption::splitHand, {300, 155}, QRect(QPoint(300, 140), QPoint(599, 169))},
+        {Caption::dealersCount, {10, 275}, QRect(QPoint(0, 275), QPoint(116, 294))},
+        {Caption::playersCount, {10, 295}, QRect(QPoint(0, 295), QPoint(116, 314))},
+        {Caption::splitCount, {10, 315}, QRect(QPoint(0, 315), QPoint(116, 339))},
+        {Caption::currentBet, {325, 340}, QRect(QPoint(325, 340), QPoint(405, 354))},
+        {Caption::money, {500, 340}, QRect(QPoint(497, 335), QPoint(546, 359))},
+    };
+    std::vector<std::tuple<std::string, QPoint, QRect>> rows = figures;
+    for (const char* language : {"en", "de", "fr", "es"}) {
+        ASSERT_EQ(useLanguage(QLocale(QString::fromLatin1(language))), language);
+        for (const auto& [caption, at, allowed] : captions) {
+            rows.emplace_back(captionText(caption), at, allowed);
+        }
+    }
+    useLanguage(QLocale(QLocale::English));
     for (const auto& [text, at, allowed] : rows) {
         const QRect ink = inkBox(textPatch({800, 600}, {{at, text}}));
         SCOPED_TRACE(testing::Message() << text << " ink x " << ink.left() << ".." << ink.right()

@@ -1,0 +1,146 @@
+#include "render/art/badges.h"
+#include "render/art/fonts.h"
+#include "render/table_content.h"
+#include "render/table_words.h"
+#include "render/words.h"
+#include "table_picture.h"
+
+#include <QLocale>
+#include <QPainter>
+
+namespace {
+struct LanguageRound {
+    const char* language;
+    const char* name;
+    const char* draws; // player, dealer, player, dealer, then one per card asked for
+    const char* buttons;
+    const char* expected; // the table's words, written by hand in that language
+};
+
+// An empty table; a round the dealer busts, with an ace and a jack; a split in play, the
+// dealer's hole card still face down.
+constexpr const char* finished = "AH 6S 7D JC 9C";
+constexpr const char* split = "8H 10C 8D 7S QS 9D";
+const LanguageRound rounds[] = {
+    {"de", "empty", "", "",
+     "Hand des Gebers: keine Karten. Hand des Spielers: keine Karten. Punkte Geber 0. Punkte "
+     "Spieler 0. Einsatz 5. Geld 1000."},
+    {"de", "finished", finished, "DS",
+     "Hand des Gebers: Pik-Sechs, Kreuz-Bube, Kreuz-Neun, Über. Hand des Spielers: Herz-Ass, "
+     "Karo-Sieben, Sieg. Punkte Geber 25. Punkte Spieler 18. Einsatz 5. Geld 1005."},
+    {"de", "split", split, "DPS",
+     "Hand des Gebers: eine verdeckte Karte, Pik-Sieben. Hand des Spielers: Herz-Acht, Pik-Dame. "
+     "Zweite Hand: Karo-Acht, Karo-Neun. Punkte Geber 7. Punkte Spieler 18. Punkte "
+     "2. Hand 17. Einsatz 5. Geld 1000."},
+    {"fr", "empty", "", "",
+     "Main du croupier: aucune carte. Main du joueur: aucune carte. Total croupier 0. Total "
+     "joueur 0. Mise actuelle 5. Argent 1000."},
+    {"fr", "finished", finished, "DS",
+     "Main du croupier: six de pique, valet de trèfle, neuf de trèfle, Sauté. Main du joueur: as "
+     "de cœur, sept de carreau, Gain. Total croupier 25. Total joueur 18. Mise actuelle 5. Argent "
+     "1005."},
+    {"fr", "split", split, "DPS",
+     "Main du croupier: une carte face cachée, sept de pique. Main du joueur: huit de cœur, dame "
+     "de pique. Seconde main: huit de carreau, neuf de carreau. Total croupier 7. Total joueur 18. "
+     "Total 2e main 17. Mise actuelle 5. Argent 1000."},
+    {"es", "empty", "", "",
+     "Mano del crupier: ninguna carta. Mano del jugador: ninguna carta. Total crupier 0. Total "
+     "jugador 0. Apuesta 5. Dinero 1000."},
+    {"es", "finished", finished, "DS",
+     "Mano del crupier: seis de picas, jota de tréboles, nueve de tréboles, Pasa. Mano del "
+     "jugador: as de corazones, siete de diamantes, Gana. Total crupier 25. Total jugador 18. "
+     "Apuesta 5. Dinero 1005."},
+    {"es", "split", split, "DPS",
+     "Mano del crupier: una carta boca abajo, siete de picas. Mano del jugador: ocho de "
+     "corazones, reina de picas. Segunda mano: ocho de diamantes, nueve de diamantes. Total "
+     "crupier 7. Total jugador 18. Total 2.ª mano 17. Apuesta 5. Dinero 1000."},
+};
+
+// The table drawn from the start in a language; English again afterwards.
+class InLanguage : public TablePicture {
+  protected:
+    explicit InLanguage(const char* language) : language_(language) {}
+    void SetUp() override {
+        ASSERT_EQ(useLanguage(QLocale(QString::fromLatin1(language_))), language_);
+        TablePicture::SetUp();
+    }
+    void TearDown() override {
+        TablePicture::TearDown();
+        useLanguage(QLocale(QLocale::English));
+    }
+
+  private:
+    const char* language_;
+};
+
+class LanguageWords : public InLanguage, public testing::WithParamInterface<LanguageRound> {
+  protected:
+    LanguageWords() : InLanguage(GetParam().language) {}
+};
+
+class GermanTable : public InLanguage {
+  protected:
+    GermanTable() : InLanguage("de") {}
+};
+
+// Ink width of `word` in the badges' lettering, drawn whole.
+int letteringInk(const QString& word, const QString& family) {
+    QImage picture(400, 40, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setFont(badgeLetteringFont(family));
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(100, 30), word);
+    painter.end();
+    return inkBox(picture).width();
+}
+} // namespace
+
+TEST_P(LanguageWords, TheTableSaysWhatItShows) {
+    play(GetParam().draws, GetParam().buttons);
+    EXPECT_EQ(tableWords(tableContent()), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageWords, testing::ValuesIn(rounds),
+                         [](const testing::TestParamInfo<LanguageRound>& info) {
+                             return std::string(info.param.language) + "_" + info.param.name;
+                         });
+
+TEST(Languages, TheFirstUserInterfaceLanguageThatIsEnglishOrTranslatedIsChosen) {
+    const std::pair<QStringList, QString> choices[] = {
+        {{"de-DE", "de"}, "de"}, {{"fr-CA"}, "fr"},
+        {{"es-MX", "es"}, "es"}, {{"it-IT", "es-ES"}, "es"},
+        {{"en-GB", "de"}, "en"}, {{"it-IT", "pt-BR"}, "en"},
+        {{"C"}, "en"},           {{}, "en"},
+    };
+    for (const auto& [uiLanguages, chosen] : choices) {
+        EXPECT_EQ(chosenLanguage(uiLanguages), chosen) << uiLanguages.join(',').toStdString();
+    }
+}
+
+// Each word keeps a clear pixel inside the frame on either side.
+TEST(Languages, EveryBadgeWordFitsInsideItsFrame) {
+    QString error;
+    const QString family = loadLetteringFamily(error);
+    ASSERT_FALSE(family.isEmpty()) << error.toStdString();
+    for (const char* language : {"en", "de", "fr", "es"}) {
+        ASSERT_EQ(useLanguage(QLocale(QString::fromLatin1(language))), language);
+        const BadgeWords words = badgeWords();
+        for (int kind = 0; kind < SheetGeometry::badgeCount; ++kind) {
+            const int ink = letteringInk(words[static_cast<std::size_t>(kind)], family);
+            EXPECT_GT(ink, 0);
+            EXPECT_LE(ink, letteringRoom(static_cast<BadgeKind>(kind)))
+                << language << ": " << words[static_cast<std::size_t>(kind)].toStdString();
+        }
+    }
+    useLanguage(QLocale(QLocale::English));
+}
+
+TEST_F(GermanTable, BadgesShowTheGermanWordsDrawnByTheSameArt) {
+    play("10H 9C 6D 8S KC", "DH"); // the player busts with three cards
+    QString error;
+    const QImage german = renderResultSheet(loadLetteringFamily(error), badgeWords());
+    const QImage bust = back().copy(45, 206, SheetGeometry::badgeCopyWidths[BadgeBust], 27);
+    EXPECT_EQ(bust, german.copy(0, 0, bust.width(), 27));
+    EXPECT_NE(bust, sheetImage("IDBRESULTSBITMAP").copy(0, 0, bust.width(), 27));
+}
