@@ -4,18 +4,20 @@
 #   sh tools/setup.sh        that, and what the whole suite of checks needs
 set -eu
 
-# The game: compiler and CMake, Qt with its X11 and Wayland platform plugins, and the font the
-# game carries inside it.
+# The game: compiler and CMake, Qt with its X11 and Wayland platform plugins, Qt Linguist's tools
+# that build the translations into the game, and the font the game carries inside it.
 gamePackages="g++ cmake make
   qt6-base-dev qt6-qpa-plugins qt6-wayland libxcb1-dev
+  qt6-tools-dev qt6-l10n-tools
   fonts-dejavu-core"
 
 # The suite: GoogleTest and Google Benchmark; the X server, window manager, compositor and X tools
 # that the desktop tests start and drive; the D-Bus session, accessibility bus, screen reader and
-# speech server of the screen reader test; clang with its sanitizer and fuzzer runtime; the package validators.
+# speech server of the screen reader test, and the locale sources it builds a German locale
+# from; clang with its sanitizer and fuzzer runtime; the package validators.
 testPackages="libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils openbox weston
-  dbus-daemon at-spi2-core orca speech-dispatcher
+  dbus-daemon at-spi2-core orca speech-dispatcher locales
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev"
 

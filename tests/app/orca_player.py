@@ -2,16 +2,17 @@
 """Plays the game as a blind player does: the Orca screen reader, keys only, every word heard.
 
 Run inside a D-Bus session of its own, with DISPLAY set to a private X server:
-    dbus-run-session -- /usr/bin/python3 orca_player.py QUORVEL_PROGRAM SCALE
+    dbus-run-session -- /usr/bin/python3 orca_player.py QUORVEL_PROGRAM SCALE LOCALE
 
-The game runs at the screen scale SCALE (QT_SCALE_FACTOR).
+The game runs at the screen scale SCALE (QT_SCALE_FACTOR) under the locale LOCALE (LANG, with
+LANGUAGE, LC_ALL and LC_MESSAGES unset): C.UTF-8 for English, de_DE.UTF-8 for German. A locale the
+system lacks is built into the temporary folder. Orca itself speaks English.
 
 It starts openbox, speech-dispatcher with a voice that writes each utterance to a file instead of
 speaking it, and Orca; once Orca has said "Screen reader on." it starts the game and plays with
 xdotool: Space on Deal until a hand is in play, Tab to Stand and Space, then the menu, F10 (the File
 menu at Exit), Right and Return for the About box, Return to close it, and F10, Return for
-File > Exit. Each step
-waits until the words it needs have been heard. It prints one "step: words" line for each step,
+File > Exit. Each step waits until the words it needs have been heard, in the game's language. It prints one "step: words" line for each step,
 with everything heard for it, for the test to judge:
     start, deal, stand, about, closed, exit code
 and where the accessibility bus puts the Card table and the Deal button, and where the X server
@@ -28,11 +29,20 @@ import time
 
 SKIPPED = 77  # the exit code when the test cannot run here
 
+# The game's words each step waits for, by the language of its locale.
+WORDS = {
+    "en": {"deal": "Deal", "hit": "Hit", "stand": "Stand", "dealer count": "Dealers Count",
+           "money": "Money", "exit": "Exit", "about": "About", "ok": "OK", "table": "Card table"},
+    "de": {"deal": "Geben", "hit": "Ziehen", "stand": "Stehen", "dealer count": "Punkte Geber",
+           "money": "Geld", "exit": "Beenden", "about": "Über", "ok": "OK", "table": "Kartentisch"},
+}
+
 SPEECHD_CONF = 'AddModule "capture" "sd_generic" "capture.conf"\n' \
     'DefaultModule capture\nAudioOutputMethod "libao"\n'
-# the generic voice runs this for every utterance, with $DATA the words
+# the generic voice runs this for every utterance, with $DATA the words in UTF-8
 CAPTURE_CONF = 'GenericExecuteSynth "printf \'%s\\\\n\' \\\'$DATA\\\' >> {heard}"\n' \
-    'AddVoice "en" "MALE1" "capture"\nGenericMaxChunkLength 100000\nGenericDelimiters ""\n'
+    'AddVoice "en" "MALE1" "capture"\nGenericLanguage "en" "en" "utf-8"\n' \
+    'GenericMaxChunkLength 100000\nGenericDelimiters ""\n'
 
 
 class Heard:
@@ -106,14 +116,14 @@ def find(node, role, name):
     return None
 
 
-def extents(environment):
+def extents(environment, words):
     """Where the game's window, Card table and Deal button are, as the accessibility bus and the
     X server report them: "x y width height" each."""
     import pyatspi
     desktop = pyatspi.Registry.getDesktop(0)
     game = next(app for app in desktop if app and app.name == "quorvel")
-    found = {"table": find(game, pyatspi.ROLE_CANVAS, "Card table"),
-             "deal": find(game, pyatspi.ROLE_PUSH_BUTTON, "Deal")}
+    found = {"table": find(game, pyatspi.ROLE_CANVAS, words["table"]),
+             "deal": find(game, pyatspi.ROLE_PUSH_BUTTON, words["deal"])}
     report = {}
     for what, node in found.items():
         box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -131,8 +141,31 @@ def key(environment, name):
     subprocess.run(["xdotool", "key", name], env=environment, check=True)
 
 
-def play(program, scale, folder):
+def locale_environment(name, folder):
+    """LANG for the game, with LOCPATH to a locale built here when the system has none of that
+    name; None when it cannot be built."""
+    wanted = name.lower().replace("-", "")
+    have = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.lower()
+    if wanted in have.replace("-", "").split():
+        return {"LANG": name}
+    path = os.path.join(folder, "locales")
+    source, charmap = name.split(".")
+    os.makedirs(path)
+    built = subprocess.run(["localedef", "-i", source, "-f", charmap,
+                            os.path.join(path, name)], capture_output=True, text=True)
+    if not os.path.isdir(os.path.join(path, name)):
+        sys.stderr.write("cannot build the locale %s (the locales package provides its "
+                         "sources):\n%s" % (name, built.stderr))
+        return None
+    return {"LANG": name, "LOCPATH": path}
+
+
+def play(program, scale, locale, folder):
     environment = private_environment(folder)
+    words = WORDS["de" if locale.startswith("de") else "en"]
+    game_locale = locale_environment(locale, folder)
+    if game_locale is None:
+        sys.exit(SKIPPED)
     heard = Heard(os.path.join(folder, "heard.txt"))
     debug = os.path.join(folder, "orca-debug.txt")
     helpers = [subprocess.Popen(["openbox"], env=environment, stderr=subprocess.DEVNULL)]
@@ -147,14 +180,17 @@ def play(program, scale, folder):
     try:
         heard.wait_for(r"Screen reader on\.", "Orca to start", 60, helpers[-1])
         heard.next_step()
-        game_environment = dict(environment, QT_SCALE_FACTOR=scale)
+        game_environment = dict(environment, QT_SCALE_FACTOR=scale, **game_locale)
+        for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            game_environment.pop(name, None)
         if "ASAN_OPTIONS" in environment:
             # whole stacks for the leak check, which the suppression of the key events Qt's
             # accessibility bridge still holds at exit goes by
             game_environment["ASAN_OPTIONS"] += ":fast_unwind_on_malloc=0"
         game = subprocess.Popen([program], env=game_environment, stderr=subprocess.PIPE)
-        print("start: " + heard.wait_for(r"Deal push button", "the focus on Deal"), flush=True)
-        for what, box in extents(environment).items():
+        print("start: " + heard.wait_for(words["deal"] + " push button", "the focus on Deal"),
+              flush=True)
+        for what, box in extents(environment, words).items():
             print("%s extents: %s" % (what, box), flush=True)
         def press(name, pattern, what):
             """Presses a key and waits until what it makes Orca say matches `pattern`."""
@@ -164,20 +200,22 @@ def play(program, scale, folder):
 
         while True:
             # a two-card 21 ends the round at once and leaves the focus on Deal
-            deal = press("space", r"notification .*Dealers Count [0-9]+\.", "the deal")
-            if "Money" not in deal:
-                deal = heard.wait_for(r"Hit push button", "the focus on Hit")
+            deal = press("space", r"notification .*%s [0-9]+\." % words["dealer count"],
+                         "the deal")
+            if words["money"] not in deal:
+                deal = heard.wait_for(words["hit"] + " push button", "the focus on Hit")
                 break
         print("deal: " + deal, flush=True)
-        press("Tab", r"Stand push button", "Tab to Stand")
-        print("stand: " + press("space", r"notification .*Money -?[0-9]+\.", "the settlement"),
+        press("Tab", words["stand"] + " push button", "Tab to Stand")
+        print("stand: " + press("space", r"notification .*%s -?[0-9]+\." % words["money"],
+                                "the settlement"), flush=True)
+        press("F10", words["exit"], "the File menu at Exit")
+        press("Right", words["about"], "the Help menu")
+        print("about: " + press("Return", words["ok"] + " push button", "the About box"),
               flush=True)
-        press("F10", r"Exit", "the File menu at Exit")
-        press("Right", r"About", "the Help menu")
-        print("about: " + press("Return", r"OK push button", "the About box"), flush=True)
-        print("closed: " + press("Return", r"Deal push button", "the focus back on Deal"),
-              flush=True)
-        press("F10", r"Exit", "File > Exit")
+        print("closed: " + press("Return", words["deal"] + " push button",
+                                 "the focus back on Deal"), flush=True)
+        press("F10", words["exit"], "File > Exit")
         key(environment, "Return")
         code = game.wait(20)
         print("exit code: %d" % code, flush=True)
@@ -202,13 +240,14 @@ def play(program, scale, folder):
 
 
 def main():
+    sys.stdout.reconfigure(encoding="utf-8")  # the game's words, whatever the test's locale
     # Orca refuses to start beside another Orca of the same user
     if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
                       stdout=subprocess.DEVNULL).returncode == 0:
         print("another Orca runs for this user", file=sys.stderr)
         sys.exit(SKIPPED)
     with tempfile.TemporaryDirectory(prefix="quorvel-orca-") as folder:
-        play(sys.argv[1], sys.argv[2], folder)
+        play(sys.argv[1], sys.argv[2], sys.argv[3], folder)
 
 
 if __name__ == "__main__":

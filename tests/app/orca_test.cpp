@@ -36,17 +36,31 @@ QRect box(const QString& extents) {
 bool heard(const QString& words, const QString& pattern) {
     return QRegularExpression(pattern).match(words).hasMatch();
 }
-} // namespace
 
-// At screen scale 2, so that the positions on the accessibility bus are checked in device pixels.
-TEST(Orca, APlayerHearsEachPressAndUsesTheMenuWithKeysAlone) {
+// One game played by orca_player.py at a screen scale under a locale: what it heard at each step,
+// or why it could not be played here.
+struct Session {
+    std::map<QString, QString> steps;
+    QString errors;
+    bool skipped = false;
+    bool played = false;
+};
+
+Session playWithOrca(const char* scale, const char* locale) {
+    Session result;
     for (const char* program : {"orca", "speech-dispatcher", "openbox", "xdotool"}) {
         if (!installed(program)) {
-            GTEST_SKIP() << program << " is not installed (sh tools/setup.sh installs it)";
+            result.skipped = true;
+            result.errors =
+                QString("%1 is not installed (sh tools/setup.sh installs it)").arg(program);
+            return result;
         }
     }
     XServer server(1024, 768);
-    ASSERT_TRUE(server.running());
+    if (!server.running()) {
+        result.errors = "the X server did not start";
+        return result;
+    }
     QProcessEnvironment environment = userEnvironment(server.display());
     for (const char* name : {"DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS"}) {
         environment.remove(name);
@@ -54,18 +68,27 @@ TEST(Orca, APlayerHearsEachPressAndUsesTheMenuWithKeysAlone) {
     QProcess session;
     session.setProcessEnvironment(environment);
     session.start("dbus-run-session",
-                  {"--", "/usr/bin/python3", ORCA_PLAYER, QUORVEL_PROGRAM, "2"});
+                  {"--", "/usr/bin/python3", ORCA_PLAYER, QUORVEL_PROGRAM, scale, locale});
     if (!session.waitForFinished(240000)) {
         session.kill();
         session.waitForFinished();
     }
-    const QString errors = QString::fromLocal8Bit(session.readAllStandardError());
-    ASSERT_EQ(session.exitStatus(), QProcess::NormalExit) << errors.toStdString();
-    if (session.exitCode() == 77) {
-        GTEST_SKIP() << errors.toStdString();
+    result.errors = QString::fromLocal8Bit(session.readAllStandardError());
+    result.skipped = session.exitStatus() == QProcess::NormalExit && session.exitCode() == 77;
+    result.played = session.exitStatus() == QProcess::NormalExit && session.exitCode() == 0;
+    result.steps = heardSteps(QString::fromUtf8(session.readAllStandardOutput()));
+    return result;
+}
+} // namespace
+
+// At screen scale 2, so that the positions on the accessibility bus are checked in device pixels.
+TEST(Orca, APlayerHearsEachPressAndUsesTheMenuWithKeysAlone) {
+    Session session = playWithOrca("2", "C.UTF-8");
+    if (session.skipped) {
+        GTEST_SKIP() << session.errors.toStdString();
     }
-    ASSERT_EQ(session.exitCode(), 0) << errors.toStdString();
-    auto steps = heardSteps(QString::fromLocal8Bit(session.readAllStandardOutput()));
+    ASSERT_TRUE(session.played) << session.errors.toStdString();
+    auto& steps = session.steps;
 
     EXPECT_TRUE(heard(steps["start"], "Deal push button")) << steps["start"].toStdString();
     // where a screen reader's pointer goes: the table inside the window, Deal at (10, 340) of it
@@ -90,5 +113,31 @@ TEST(Orca, APlayerHearsEachPressAndUsesTheMenuWithKeysAlone) {
     EXPECT_TRUE(heard(steps["about"], "About Quorvel dialog Quorvel Version 1\\.0 "))
         << steps["about"].toStdString();
     EXPECT_TRUE(heard(steps["closed"], "Deal push button")) << steps["closed"].toStdString();
-    EXPECT_EQ(steps["exit code"].toStdString(), "0") << errors.toStdString();
+    EXPECT_EQ(steps["exit code"].toStdString(), "0") << session.errors.toStdString();
+}
+
+// The game under a German locale, Orca itself in English: the cards, counts and buttons are
+// heard in German.
+TEST(Orca, AGermanPlayerHearsTheGameInGerman) {
+    Session session = playWithOrca("1", "de_DE.UTF-8");
+    if (session.skipped) {
+        GTEST_SKIP() << session.errors.toStdString();
+    }
+    ASSERT_TRUE(session.played) << session.errors.toStdString();
+    auto& steps = session.steps;
+    const QString karte = "(?:Kreuz|Karo|Herz|Pik)-(?:Ass|Zwei|Drei|Vier|Fünf|Sechs|Sieben|Acht|"
+                          "Neun|Zehn|Bube|Dame|König)";
+    EXPECT_TRUE(heard(steps["start"], "Geben push button")) << steps["start"].toStdString();
+    // after Deal: the focus moves to Hit; the player's cards, the dealer's and the counts
+    EXPECT_TRUE(heard(steps["deal"], "Ziehen push button")) << steps["deal"].toStdString();
+    EXPECT_TRUE(heard(steps["deal"], "notification Hand des Spielers: " + karte + ", " + karte +
+                                         "\\. Hand des Gebers: eine verdeckte Karte, " + karte +
+                                         "\\. Punkte Spieler \\d+\\. Punkte Geber \\d+\\."))
+        << steps["deal"].toStdString();
+    EXPECT_TRUE(heard(steps["stand"], "notification Hand des Gebers: .*Punkte Geber \\d+\\. "
+                                      ".*Hand des Spielers: (Sieg|Aus|Remis)\\. .*Geld \\d+\\."))
+        << steps["stand"].toStdString();
+    EXPECT_TRUE(heard(steps["about"], "Über Quorvel dialog Quorvel Version"))
+        << steps["about"].toStdString();
+    EXPECT_EQ(steps["exit code"].toStdString(), "0") << session.errors.toStdString();
 }
