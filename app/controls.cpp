@@ -25,17 +25,25 @@ constexpr ButtonPlace bet(ControlId id, const char* caption, int column, int row
 }
 } // namespace
 
-// The captions are translated in the context "Buttons"; a play button's caption has about 80
-// pixels of a 9-point font, a bet button's about 60.
+// The captions are translated in the context "Buttons".
 const std::array<ButtonPlace, buttonCount> buttonPlaces{
+    //: a 95 x 25 button: about 85 pixels of the desktop's button font
     play(IDC_DEAL, QT_TRANSLATE_NOOP("Buttons", "Deal"), 0, 0),
+    //: a 95 x 25 button: about 85 pixels of the desktop's button font
     play(IDC_HIT, QT_TRANSLATE_NOOP("Buttons", "Hit"), 1, 0),
+    //: a 95 x 25 button: about 85 pixels of the desktop's button font
     play(IDC_STAND, QT_TRANSLATE_NOOP("Buttons", "Stand"), 2, 0),
+    //: a 95 x 25 button: about 85 pixels of the desktop's button font
     play(IDC_SPLIT, QT_TRANSLATE_NOOP("Buttons", "Split"), 2, 1),
+    //: a 95 x 25 button: about 85 pixels of the desktop's button font
     play(IDC_DOUBLE, QT_TRANSLATE_NOOP("Buttons", "Double"), 1, 1),
+    //: a 70 x 18 button that adds 1 to the bet: about 60 pixels of the desktop's button font
     bet(IDC_BETONE, QT_TRANSLATE_NOOP("Buttons", "Bet One"), 0, 0),
+    //: a 70 x 18 button that adds 5 to the bet: about 60 pixels
     bet(IDC_BETFIVE, QT_TRANSLATE_NOOP("Buttons", "Bet Five"), 0, 1),
+    //: a 70 x 18 button that adds 10 to the bet: about 60 pixels
     bet(IDC_BETTEN, QT_TRANSLATE_NOOP("Buttons", "Bet Ten"), 1, 0),
+    //: a 70 x 18 button that sets the bet back to 5: about 60 pixels
     bet(IDC_CLEAR, QT_TRANSLATE_NOOP("Buttons", "Clear"), 1, 1),
 };
 

@@ -56,38 +56,47 @@
     <name>Buttons</name>
     <message>
         <source>Deal</source>
+        <extracomment>a 95 x 25 button: about 85 pixels of the desktop&apos;s button font</extracomment>
         <translation>Repartir</translation>
     </message>
     <message>
         <source>Hit</source>
+        <extracomment>a 95 x 25 button: about 85 pixels of the desktop&apos;s button font</extracomment>
         <translation>Pedir</translation>
     </message>
     <message>
         <source>Stand</source>
+        <extracomment>a 95 x 25 button: about 85 pixels of the desktop&apos;s button font</extracomment>
         <translation>Plantarse</translation>
     </message>
     <message>
         <source>Split</source>
+        <extracomment>a 95 x 25 button: about 85 pixels of the desktop&apos;s button font</extracomment>
         <translation>Dividir</translation>
     </message>
     <message>
         <source>Double</source>
+        <extracomment>a 95 x 25 button: about 85 pixels of the desktop&apos;s button font</extracomment>
         <translation>Doblar</translation>
     </message>
     <message>
         <source>Bet One</source>
+        <extracomment>a 70 x 18 button that adds 1 to the bet: about 60 pixels of the desktop&apos;s button font</extracomment>
         <translation>Subir 1</translation>
     </message>
     <message>
         <source>Bet Five</source>
+        <extracomment>a 70 x 18 button that adds 5 to the bet: about 60 pixels</extracomment>
         <translation>Subir 5</translation>
     </message>
     <message>
         <source>Bet Ten</source>
+        <extracomment>a 70 x 18 button that adds 10 to the bet: about 60 pixels</extracomment>
         <translation>Subir 10</translation>
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>a 70 x 18 button that sets the bet back to 5: about 60 pixels</extracomment>
         <translation>Borrar</translation>
     </message>
 </context>
