@@ -35,16 +35,15 @@ std::string focusedWord(MainWindow& window) {
 // The window as a screen reader's user has it: assistive technology became active after start.
 class KeyboardPlayTest : public WindowTest {
   protected:
+    explicit KeyboardPlayTest(bool screenReader = true) : screenReader_(screenReader) {}
     void SetUp() override {
         WindowTest::SetUp();
-        QAccessible::setActive(true);
+        QAccessible::setActive(screenReader_);
     }
     void TearDown() override {
         QAccessible::setActive(false);
         WindowTest::TearDown();
     }
-    // Space on the focused button, as the player presses it.
-    void press() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); }
     QString said() const {
         for (QWidget* child : window->findChildren<QWidget*>()) {
             if (auto* announcer = dynamic_cast<Announcer*>(child)) {
@@ -54,6 +53,9 @@ class KeyboardPlayTest : public WindowTest {
         return {};
     }
     QWidget* focused(ControlId id) const { return &window->button(id); }
+
+  private:
+    bool screenReader_;
 };
 
 // The words after the last click.
@@ -142,29 +144,28 @@ TEST_F(WindowTest, F10OpensFileAtExitAndEscapeClosesIt) {
     EXPECT_FALSE(file->isVisible());
 }
 
-// A key and a click on Deal, either way round, deal once: the click never reaches a disabled
-// button, and a Space held over the click finds it up again when released.
-TEST_F(WindowTest, AKeyAndAClickOnDealDealOnce) {
-    for (const bool holdSpace : {true, false}) {
-        SCOPED_TRACE(holdSpace ? "Space held over the click" : "Return, then the click");
-        resetTable();
-        window = std::make_unique<MainWindow>();
-        ASSERT_TRUE(window->create());
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        const std::int32_t shoe = table.shoe.cardCount;
-        key(*window, Qt::Key_Tab);
-        if (holdSpace) {
-            QTest::keyPress(window->windowHandle(), Qt::Key_Space);
-            click(IDC_DEAL);
-            QTest::keyRelease(window->windowHandle(), Qt::Key_Space);
-        } else {
-            key(*window, Qt::Key_Return);
-            click(IDC_DEAL);
-        }
-        EXPECT_EQ(table.shoe.cardCount, shoe - 4);
+// A key and a click on Deal deal once: a Space held over the click finds Deal up again when it is
+// released, and a click after Return finds Deal disabled.
+class KeyAndClickTest : public WindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(KeyAndClickTest, DealOnce) {
+    const std::int32_t shoe = table.shoe.cardCount;
+    key(*window, Qt::Key_Tab);
+    if (GetParam()) {
+        QTest::keyPress(window->windowHandle(), Qt::Key_Space);
+        click(IDC_DEAL);
+        QTest::keyRelease(window->windowHandle(), Qt::Key_Space);
+    } else {
+        key(*window, Qt::Key_Return);
+        click(IDC_DEAL);
     }
+    EXPECT_EQ(table.shoe.cardCount, shoe - 4);
 }
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyAndClickTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "SpaceHeldOverAClick" : "ReturnThenAClick";
+                         });
 
 TEST_F(WindowTest, APressActionAndAClickOnDealDealOnce) {
     const std::int32_t shoe = table.shoe.cardCount;
@@ -201,16 +202,9 @@ TEST_F(KeyboardPlayTest, TabGoesThroughTheButtonsInScreenOrderThenTheTable) {
 
 // With and without a screen reader, Space, Return and Enter press the focused button; a press
 // that disables it hands the focus to the button pressed next.
-class PressTest : public WindowTest, public ::testing::WithParamInterface<bool> {
+class PressTest : public KeyboardPlayTest, public ::testing::WithParamInterface<bool> {
   protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        QAccessible::setActive(GetParam());
-    }
-    void TearDown() override {
-        QAccessible::setActive(false);
-        WindowTest::TearDown();
-    }
+    PressTest() : KeyboardPlayTest(GetParam()) {}
 };
 
 TEST_P(PressTest, TheFocusMovesToTheButtonPressedNext) {
