@@ -38,7 +38,7 @@ KeyboardPlay::KeyboardPlay(const Buttons& buttons, QWidget& table, QMenuBar& men
       announcer_(announcer) {
     // The File menu opens at its first item; the arrow keys move to Help and along the items.
     auto* openMenu = new QShortcut(QKeySequence(Qt::Key_F10), &window_);
-    QObject::connect(openMenu, &QShortcut::activated, &menu_, [this] {
+    QObject::connect(openMenu, &QShortcut::activated, this, [this] {
         useKeys();
         QAction* file = menu_.actions().value(0);
         menu_.setActiveAction(file);
