@@ -1,6 +1,7 @@
 #include "app/controls.h"
 
 #include "render/layout.h"
+#include "render/surfaces.h"
 
 namespace {
 using TableLayout::betPanelOrigin;
@@ -38,6 +39,8 @@ Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& c
             auto* button = new TableButton(QString::fromLatin1(place.caption), &area);
             buttons[place.id] = button;
             button->setGeometry(place.x, place.y, place.width, place.height);
+            // the table, which lies under every button
+            button->setColourBehind(QColor(tableGreen.red, tableGreen.green, tableGreen.blue));
             button->setFocusPolicy(Qt::NoFocus); // until keys are used (app/keyboard_play.h)
             button->setAutoDefault(false);
             // A click can still arrive from a press that began before the button was disabled
