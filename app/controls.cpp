@@ -1,6 +1,7 @@
 #include "app/controls.h"
 
 #include "render/layout.h"
+#include "render/surfaces.h"
 
 #include <QCoreApplication>
 
@@ -58,7 +59,9 @@ Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& c
             auto* button = new TableButton(buttonCaption(place), &area);
             buttons[place.id] = button;
             button->setGeometry(place.x, place.y, place.width, place.height);
-            button->setFocusPolicy(Qt::NoFocus); // tab stops only for assistive technology
+            // the table, which lies under every button
+            button->setColourBehind(QColor(tableGreen.red, tableGreen.green, tableGreen.blue));
+            button->setFocusPolicy(Qt::NoFocus); // until keys are used (app/keyboard_play.h)
             button->setAutoDefault(false);
             // A click can still arrive from a press that began before the button was disabled
             // (Qt's animated click ends 100 ms later): a disabled button sends no command.

@@ -4,6 +4,7 @@
 #include "render/change_words.h"
 #include "render/table_content.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -33,11 +34,12 @@ void focusActiveItem(QMenu& popup) {
 
 KeyboardPlay::KeyboardPlay(const Buttons& buttons, QWidget& table, QMenuBar& menu,
                            Announcer& announcer)
-    : buttons_(buttons), table_(table), menu_(menu),
-      openMenu_(new QShortcut(QKeySequence(Qt::Key_F10), table.window())), announcer_(announcer) {
-    openMenu_->setEnabled(false);
+    : buttons_(buttons), table_(table), window_(*table.window()), menu_(menu),
+      announcer_(announcer) {
     // The File menu opens at its first item; the arrow keys move to Help and along the items.
-    QObject::connect(openMenu_, &QShortcut::activated, &menu_, [this] {
+    auto* openMenu = new QShortcut(QKeySequence(Qt::Key_F10), &window_);
+    QObject::connect(openMenu, &QShortcut::activated, this, [this] {
+        useKeys();
         QAction* file = menu_.actions().value(0);
         menu_.setActiveAction(file);
         file->menu()->setActiveAction(file->menu()->actions().value(0));
@@ -46,10 +48,12 @@ KeyboardPlay::KeyboardPlay(const Buttons& buttons, QWidget& table, QMenuBar& men
         QMenu* popup = entry->menu();
         QObject::connect(popup, &QMenu::aboutToShow, popup, [popup] { focusActiveItem(*popup); });
     }
-    QAccessible::installActivationObserver(this);
-    if (QAccessible::isActive()) {
-        accessibilityActiveChanged(true);
+    window_.installEventFilter(this);
+    for (QPushButton* button : buttons_) {
+        button->installEventFilter(this);
     }
+    QAccessible::installActivationObserver(this);
+    accessibilityActiveChanged(QAccessible::isActive());
 }
 
 KeyboardPlay::~KeyboardPlay() {
@@ -58,31 +62,68 @@ KeyboardPlay::~KeyboardPlay() {
 
 void KeyboardPlay::accessibilityActiveChanged(bool active) {
     active_ = active;
-    takeFocus(active);
+    setTabStops();
+    QWidget* focused = window_.focusWidget();
+    if (active && !focused) {
+        focusAfter(IDC_DEAL, *buttons_[IDC_DEAL]);
+    } else if (!active && focused) {
+        // The focus it was given stays only with a player who has moved it by keys.
+        if (!keysUsed()) {
+            focused->clearFocus();
+        } else if (focused == &table_) {
+            focusAfter(IDC_DEAL, *buttons_[IDC_DEAL]);
+        }
+    }
 }
 
-void KeyboardPlay::takeFocus(bool on) {
-    const Qt::FocusPolicy policy = on ? Qt::TabFocus : Qt::NoFocus;
+// Qt marks the window once the focus has moved by Tab or Shift+Tab; from then on the style draws
+// the focus.
+bool KeyboardPlay::keysUsed() const {
+    return window_.testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void KeyboardPlay::useKeys() {
+    window_.setAttribute(Qt::WA_KeyboardFocusChange);
+    setTabStops();
+}
+
+// Tab focus only, never click focus: a click leaves the focus where it is.
+void KeyboardPlay::setTabStops() {
+    const auto policy = [](bool on) { return on ? Qt::TabFocus : Qt::NoFocus; };
     QWidget* previous = nullptr;
     for (const ControlId id : tabOrder) {
-        buttons_[id]->setFocusPolicy(policy);
+        buttons_[id]->setFocusPolicy(policy(active_ || keysUsed()));
         if (previous) {
             QWidget::setTabOrder(previous, buttons_[id]);
         }
         previous = buttons_[id];
     }
-    table_.setFocusPolicy(policy);
-    openMenu_->setEnabled(on);
+    table_.setFocusPolicy(policy(active_));
     QWidget::setTabOrder(previous, &table_);
-    if (!on) {
-        if (QWidget* focused = table_.window()->focusWidget()) {
-            focused->clearFocus();
+}
+
+bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (watched == &window_) {
+        // The window has the key when nothing has the focus; Qt then moves the focus to the
+        // first or last button that can take it.
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && !keysUsed()) {
+            useKeys();
         }
-        return;
+        return false;
     }
-    if (!table_.window()->focusWidget()) {
-        focusAfter(IDC_DEAL, *buttons_[IDC_DEAL]);
+    // A push button outside a dialog takes only Space; Return presses it too, once per stroke.
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (!key->isAutoRepeat()) {
+            static_cast<QPushButton*>(watched)->click(); // does nothing while it is disabled
+        }
+        return true;
     }
+    return false;
 }
 
 // A button keeps the focus while it can still be pressed, except Double after its own press:
@@ -96,19 +137,17 @@ void KeyboardPlay::focusAfter(ControlId pressed, QPushButton& focused) {
 }
 
 void KeyboardPlay::run(ControlId id, const std::function<void()>& command) {
-    if (!active_) {
-        command();
-        return;
-    }
     // Disabling a focused button hands the focus to the next in the chain; it is put right below.
     QPushButton* focused = nullptr;
     for (QPushButton* button : buttons_) {
-        focused = button->hasFocus() ? button : focused;
+        focused = window_.focusWidget() == button ? button : focused;
     }
     // Words that cannot be made for want of memory are left unsaid; the round goes on.
     std::optional<TableContent> before;
     try {
-        before = tableContent();
+        if (active_) {
+            before = tableContent();
+        }
     } catch (const std::bad_alloc&) {
     }
     command();

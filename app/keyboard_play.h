@@ -3,6 +3,7 @@
 #include "app/controls.h"
 
 #include <QAccessible>
+#include <QObject>
 
 #include <functional>
 
@@ -12,11 +13,14 @@ class QPushButton;
 class QShortcut;
 class QWidget;
 
-// Play by keyboard and speech, while assistive technology is active (it may start after the
-// game): the nine buttons and then the card table take Tab focus in screen order, Deal first, F10
-// opens the menu, and each button command is followed by the words of what it changed. Without
-// assistive technology nothing takes focus, no key opens the menu and nothing is said.
-class KeyboardPlay : public QAccessible::ActivationObserver {
+// Play by keyboard, and by speech while assistive technology is active (it may start after the
+// game). The nine buttons take Tab focus in screen order, Deal first; Space and Return press the
+// focused button, and F10 opens the menu. Until the first Tab, Shift+Tab or F10 nothing takes
+// the focus and no click ever gives it, so a player who only clicks never sees a focus frame;
+// from that key on the style shows the focus (Qt's keyboard focus change of the window). While
+// assistive technology is active, Deal has the focus from the start, the card table takes Tab
+// focus after the buttons, and each button command is followed by the words of what it changed.
+class KeyboardPlay : public QObject, public QAccessible::ActivationObserver {
   public:
     KeyboardPlay(const Buttons& buttons, QWidget& table, QMenuBar& menu, Announcer& announcer);
     ~KeyboardPlay() override;
@@ -25,19 +29,24 @@ class KeyboardPlay : public QAccessible::ActivationObserver {
 
     void accessibilityActiveChanged(bool active) override;
 
-    // Runs the command of button `id`. While assistive technology listens, the focus then leaves a
-    // button that the command disabled for the one a player presses next, and the announcer says
-    // what changed on the table.
+    // Runs the command of button `id`. The focus then leaves a button that the command disabled
+    // for the one a player presses next, and while assistive technology listens the announcer
+    // says what changed on the table.
     void run(ControlId id, const std::function<void()>& command);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
-    void takeFocus(bool on);
+    bool keysUsed() const;
+    void useKeys();
+    void setTabStops();
     void focusAfter(ControlId pressed, QPushButton& focused);
 
     const Buttons& buttons_;
     QWidget& table_;
+    QWidget& window_;
     QMenuBar& menu_;
-    QShortcut* openMenu_;
     Announcer& announcer_;
     bool active_ = false;
 };

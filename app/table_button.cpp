@@ -7,30 +7,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace {
 // Enough for every state a button shows in play, with room for a change of palette.
 constexpr std::size_t maxLooks = 16;
-
-// The colour that the window paints behind `button`: the first ancestor that fills its
-// background does. None when that is not one opaque colour.
-std::optional<QColor> colourBehind(const QWidget& button) {
-    const QWidget* behind = button.parentWidget();
-    while (behind && !behind->isWindow() && !behind->autoFillBackground()) {
-        behind = behind->parentWidget();
-    }
-    if (!behind) {
-        return std::nullopt;
-    }
-    const QBrush brush = behind->palette().brush(behind->backgroundRole());
-    if (brush.style() != Qt::SolidPattern || !brush.isOpaque()) {
-        return std::nullopt;
-    }
-    return brush.color();
-}
-
 } // namespace
+
+void TableButton::setColourBehind(QColor colour) {
+    behind_ = colour;
+}
 
 void TableButton::prepareLooks() {
     QStyleOptionButton option;
@@ -66,10 +51,9 @@ void TableButton::paintEvent(QPaintEvent* event) {
 
 QPixmap TableButton::look(const QStyleOptionButton& option, bool keepNow) {
     const qreal ratio = devicePixelRatioF();
-    const std::optional<QColor> behind = colourBehind(*this);
     // A fractional ratio puts the button between device pixels, where a kept picture would not
     // land as the style's own drawing does.
-    if (!behind || ratio != std::floor(ratio)) {
+    if (!behind_ || ratio != std::floor(ratio)) {
         return {};
     }
     const LookKey key{option.state,
@@ -78,7 +62,7 @@ QPixmap TableButton::look(const QStyleOptionButton& option, bool keepNow) {
                       ratio,
                       option.palette.cacheKey(),
                       option.palette.currentColorGroup(),
-                      behind->rgba(),
+                      behind_->rgba(),
                       option.text};
     for (const Look& kept : looks_) {
         if (kept.key == key) {
@@ -99,7 +83,7 @@ QPixmap TableButton::look(const QStyleOptionButton& option, bool keepNow) {
     if (picture.logicalDpiY() != logicalDpiY()) {
         return {};
     }
-    picture.fill(*behind);
+    picture.fill(*behind_);
     {
         // set up as a painter on the button itself is
         QPainter painter(&picture);

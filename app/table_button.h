@@ -5,16 +5,21 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <optional>
 #include <vector>
 
 // A push button below the table that keeps how it looks in each state it is drawn in more than
 // once, and in the states prepared for it: a press that enables or disables several buttons
 // redraws each with one copy, not with the style's whole drawing of bevel and caption. At a
-// fractional device pixel ratio, or on a background that is not one plain colour, it draws as
+// fractional device pixel ratio, or until it is told the one colour shown behind it, it draws as
 // any push button does.
 class TableButton : public QPushButton {
   public:
     using QPushButton::QPushButton;
+
+    // The colour that the window shows behind the button: its kept looks are drawn on it, as the
+    // style's rounded corners are on the screen.
+    void setColourBehind(QColor colour);
 
     // Keeps how the button looks now and how it looks once enabled or disabled the other way,
     // without showing either: what the first press that turns it on or off would otherwise draw
@@ -49,6 +54,7 @@ class TableButton : public QPushButton {
     // `keepNow` or if the state was seen before; null when it is not kept, or cannot be.
     QPixmap look(const QStyleOptionButton& option, bool keepNow);
 
+    std::optional<QColor> behind_;
     std::vector<Look> looks_;   // a few: enabled and not, pressed, with the focus
     std::vector<LookKey> seen_; // states drawn once, without keeping their looks
 };

@@ -117,6 +117,10 @@ void Game::click(QPoint at) const {
              "click", "1"});
 }
 
+void Game::key(const char* name) const {
+    runTool(environment_, "xdotool", {"key", name});
+}
+
 QImage Game::screenshot(const QString& file) const {
     runTool(environment_, X_HELPER_PROGRAM, {"grab", window_, file});
     return QImage(file).convertToFormat(QImage::Format_RGB32);

@@ -52,6 +52,8 @@ class Game {
     // takes its input in order, so the next click needs no wait; a step that looks at what a
     // click did waits for it with waitForShot.
     void click(QPoint at) const;
+    // A key by its X name ("Tab", "space", "F10"), to the window that has the keyboard focus.
+    void key(const char* name) const;
     QImage screenshot(const QString& file) const;
     // The window's picture once `shows` holds for it (at most 10 s); the last one taken if never.
     QImage waitForShot(const QString& file, const std::function<bool(const QImage&)>& shows) const;

@@ -5,9 +5,12 @@
 #include "app/table_widget.h"
 #include "game/table_state.h"
 #include "tests/support/table_fixture.h"
+#include "tools/sim/sim_view.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,19 +18,32 @@
 #include <vector>
 
 namespace {
+// A key as the window system delivers it, to whatever has the focus or an open menu.
+void key(MainWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(window.windowHandle(), key, modifiers);
+}
+
+std::string focusedWord(MainWindow& window) {
+    for (std::int32_t id = 0; id < buttonCount; ++id) {
+        if (QApplication::focusWidget() == &window.button(ControlId(id))) {
+            return std::string(buttonWord(ControlId(id)));
+        }
+    }
+    return QApplication::focusWidget() ? "another" : "none";
+}
+
 // The window as a screen reader's user has it: assistive technology became active after start.
 class KeyboardPlayTest : public WindowTest {
   protected:
+    explicit KeyboardPlayTest(bool screenReader = true) : screenReader_(screenReader) {}
     void SetUp() override {
         WindowTest::SetUp();
-        QAccessible::setActive(true);
+        QAccessible::setActive(screenReader_);
     }
     void TearDown() override {
         QAccessible::setActive(false);
         WindowTest::TearDown();
     }
-    // Space on the focused button, as the player presses it.
-    void press() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); }
     QString said() const {
         for (QWidget* child : window->findChildren<QWidget*>()) {
             if (auto* announcer = dynamic_cast<Announcer*>(child)) {
@@ -37,6 +53,9 @@ class KeyboardPlayTest : public WindowTest {
         return {};
     }
     QWidget* focused(ControlId id) const { return &window->button(id); }
+
+  private:
+    bool screenReader_;
 };
 
 // The words after the last click.
@@ -68,10 +87,85 @@ const WordsAfterClicks said[] = {
 class SaidTest : public KeyboardPlayTest, public ::testing::WithParamInterface<WordsAfterClicks> {};
 } // namespace
 
-TEST_F(WindowTest, NothingTakesTheFocusWithoutAssistiveTechnology) {
+// A player who only clicks: no click gives a button the focus, so no focus frame is drawn; once
+// the player has used Tab, a click leaves the focus where it was. The table takes no tab stop.
+TEST_F(WindowTest, AClickGivesNoFocus) {
+    click(IDC_BETFIVE);
     EXPECT_EQ(QApplication::focusWidget(), nullptr);
+    key(*window, Qt::Key_Tab);
+    click(IDC_BETFIVE);
+    EXPECT_EQ(focusedWord(*window), "deal");
     EXPECT_EQ(window->table().focusPolicy(), Qt::NoFocus);
 }
+
+// Without a screen reader: the first Tab or Shift+Tab focuses the first or last button that can
+// be pressed, and Tab goes on through the enabled buttons in screen order, round to the first.
+struct TabWalk {
+    const char* name;
+    std::vector<ControlId> clicks; // before the keys, on the cards of a pair
+    Qt::Key key;
+    int presses;
+    const char* focused; // after each press
+};
+
+const TabWalk walks[] = {
+    {"tab between rounds", {}, Qt::Key_Tab, 6, "deal betone betfive betten clear deal"},
+    {"shift tab between rounds", {}, Qt::Key_Backtab, 2, "clear betten"},
+    {"tab in play with a pair", {IDC_DEAL}, Qt::Key_Tab, 5, "hit stand double split hit"},
+};
+
+class TabWalkTest : public WindowTest, public ::testing::WithParamInterface<TabWalk> {};
+
+TEST_P(TabWalkTest, TabFocusesTheEnabledButtonsInScreenOrder) {
+    arrangeShoe(cards({"8H", "10C", "8D", "7S"}));
+    for (const ControlId id : GetParam().clicks) {
+        click(id);
+    }
+    std::string focused;
+    for (int press = 0; press < GetParam().presses; ++press) {
+        key(*window, GetParam().key,
+            GetParam().key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        focused += (focused.empty() ? "" : " ") + focusedWord(*window);
+    }
+    EXPECT_EQ(focused, GetParam().focused);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, TabWalkTest, ::testing::ValuesIn(walks),
+                         [](const ::testing::TestParamInfo<TabWalk>& info) {
+                             return testName(info.param.name);
+                         });
+
+TEST_F(WindowTest, F10OpensFileAtExitAndEscapeClosesIt) {
+    QMenu* file = window->menuBar()->actions().value(0)->menu();
+    key(*window, Qt::Key_F10);
+    ASSERT_TRUE(file->isVisible());
+    EXPECT_EQ(file->activeAction()->text(), "Exit");
+    key(*window, Qt::Key_Escape);
+    EXPECT_FALSE(file->isVisible());
+}
+
+// A key and a click on Deal deal once: a Space held over the click finds Deal up again when it is
+// released, and a click after Return finds Deal disabled.
+class KeyAndClickTest : public WindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(KeyAndClickTest, DealOnce) {
+    const std::int32_t shoe = table.shoe.cardCount;
+    key(*window, Qt::Key_Tab);
+    if (GetParam()) {
+        QTest::keyPress(window->windowHandle(), Qt::Key_Space);
+        click(IDC_DEAL);
+        QTest::keyRelease(window->windowHandle(), Qt::Key_Space);
+    } else {
+        key(*window, Qt::Key_Return);
+        click(IDC_DEAL);
+    }
+    EXPECT_EQ(table.shoe.cardCount, shoe - 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyAndClickTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "SpaceHeldOverAClick" : "ReturnThenAClick";
+                         });
 
 TEST_F(WindowTest, APressActionAndAClickOnDealDealOnce) {
     const std::int32_t shoe = table.shoe.cardCount;
@@ -106,15 +200,32 @@ TEST_F(KeyboardPlayTest, TabGoesThroughTheButtonsInScreenOrderThenTheTable) {
     EXPECT_EQ(chain, expected);
 }
 
-TEST_F(KeyboardPlayTest, TheFocusMovesToTheButtonPressedNext) {
+// With and without a screen reader, Space, Return and Enter press the focused button; a press
+// that disables it hands the focus to the button pressed next.
+class PressTest : public KeyboardPlayTest, public ::testing::WithParamInterface<bool> {
+  protected:
+    PressTest() : KeyboardPlayTest(GetParam()) {}
+};
+
+TEST_P(PressTest, TheFocusMovesToTheButtonPressedNext) {
     arrangeShoe(cards({"10H", "9C", "6D", "8S", "2C", "KC"}));
-    press(); // Deal
-    EXPECT_EQ(QApplication::focusWidget(), focused(IDC_HIT));
-    press(); // Hit: 18, still in play
-    EXPECT_EQ(QApplication::focusWidget(), focused(IDC_HIT));
-    press(); // Hit: bust, the round is over
-    EXPECT_EQ(QApplication::focusWidget(), focused(IDC_DEAL));
+    if (!GetParam()) {
+        key(*window, Qt::Key_Tab);
+    }
+    EXPECT_EQ(focusedWord(*window), "deal");
+    key(*window, Qt::Key_Space); // Deal
+    EXPECT_EQ(focusedWord(*window), "hit");
+    key(*window, Qt::Key_Return); // Hit: 18, still in play
+    EXPECT_EQ(focusedWord(*window), "hit");
+    key(*window, Qt::Key_Enter, Qt::KeypadModifier); // Hit: bust, the round is over
+    EXPECT_EQ(focusedWord(*window), "deal");
+    EXPECT_TRUE(table.bettingMode);
 }
+
+INSTANTIATE_TEST_SUITE_P(Keys, PressTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "WithAScreenReader" : "WithoutAScreenReader";
+                         });
 
 TEST_F(KeyboardPlayTest, AfterAnAssistiveTechnologyLeavesNothingHasTheFocus) {
     QAccessible::setActive(false);

@@ -5,12 +5,21 @@
 #include <gtest/gtest.h>
 
 // A button that keeps its looks shows what a plain push button at the same place shows, in each
-// state, including the state whose look it prepared before it was switched to it. (The style's
-// gradients round by a level differently from one place in a window to another.)
+// state, including the state whose look it prepared before it was switched to it, over a widget
+// of another colour than the window's, as the buttons lie over the table. (The style's gradients
+// round by a level differently from one place in a window to another.)
 TEST(TableButton, ShowsWhatAPlainPushButtonShows) {
+    const QColor green(0, 128, 0);
     QWidget keptArea;
     QWidget plainArea;
+    for (QWidget* area : {&keptArea, &plainArea}) {
+        auto* under = new QWidget(area);
+        under->setAutoFillBackground(true);
+        under->setPalette(green);
+        under->setGeometry(0, 0, 100, 30);
+    }
     TableButton kept(QStringLiteral("Double"), &keptArea);
+    kept.setColourBehind(green);
     QPushButton plain(QStringLiteral("Double"), &plainArea);
     for (QWidget* area : {&keptArea, &plainArea}) {
         area->resize(100, 30);
