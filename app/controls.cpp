@@ -1,35 +1,18 @@
 #include "app/controls.h"
 
-#include "render/layout.h"
+#include "render/qt_geometry.h"
 
-namespace {
-using TableLayout::betPanelOrigin;
-using TableLayout::buttonOrigin;
-
-constexpr std::int32_t playWidth = 95;
-constexpr std::int32_t playHeight = 25;
-constexpr std::int32_t betWidth = 70;
-constexpr std::int32_t betHeight = 18;
-
-// Play buttons in columns 100 apart and rows 35 apart; bet buttons in a 2 x 2 block under the
-// Current Bet panel.
-constexpr ButtonPlace play(ControlId id, const char* caption, int column, int row) {
-    return {id,        caption,   buttonOrigin.x + 100 * column, buttonOrigin.y + 35 * row,
-            playWidth, playHeight};
-}
-constexpr ButtonPlace bet(ControlId id, const char* caption, int column, int row) {
-    return {id,       caption,  betPanelOrigin.x + 75 * column, betPanelOrigin.y + 25 + 23 * row,
-            betWidth, betHeight};
-}
-} // namespace
-
-const std::array<ButtonPlace, buttonCount> buttonPlaces{
-    play(IDC_DEAL, "Deal", 0, 0),       play(IDC_HIT, "Hit", 1, 0),
-    play(IDC_STAND, "Stand", 2, 0),     play(IDC_SPLIT, "Split", 2, 1),
-    play(IDC_DOUBLE, "Double", 1, 1),   bet(IDC_BETONE, "Bet One", 0, 0),
-    bet(IDC_BETFIVE, "Bet Five", 0, 1), bet(IDC_BETTEN, "Bet Ten", 1, 0),
-    bet(IDC_CLEAR, "Clear", 1, 1),
-};
+const std::array<ButtonPlace, buttonCount> buttonPlaces{{
+    {IDC_DEAL, "Deal", TableLayout::dealButton},
+    {IDC_HIT, "Hit", TableLayout::hitButton},
+    {IDC_STAND, "Stand", TableLayout::standButton},
+    {IDC_SPLIT, "Split", TableLayout::splitButton},
+    {IDC_DOUBLE, "Double", TableLayout::doubleButton},
+    {IDC_BETONE, "Bet One", TableLayout::betOneButton},
+    {IDC_BETFIVE, "Bet Five", TableLayout::betFiveButton},
+    {IDC_BETTEN, "Bet Ten", TableLayout::betTenButton},
+    {IDC_CLEAR, "Clear", TableLayout::clearButton},
+}};
 
 Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& command) {
     Buttons buttons{};
@@ -37,7 +20,7 @@ Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& c
         for (const ButtonPlace& place : buttonPlaces) {
             auto* button = new TableButton(QString::fromLatin1(place.caption), &area);
             buttons[place.id] = button;
-            button->setGeometry(place.x, place.y, place.width, place.height);
+            button->setGeometry(toQRect(place.rect));
             button->setFocusPolicy(Qt::NoFocus); // tab stops only for assistive technology
             button->setAutoDefault(false);
             // A click can still arrive from a press that began before the button was disabled

@@ -14,10 +14,7 @@ class QWidget;
 struct ButtonPlace {
     ControlId id;
     const char* caption;
-    std::int32_t x;
-    std::int32_t y;
-    std::int32_t width;
-    std::int32_t height;
+    Rect rect;
 };
 
 // The nine buttons in the order they are created.

@@ -1,7 +1,7 @@
 #include "app/table_widget.h"
 
 #include "raster/surface.h"
-#include "render/layout.h"
+#include "game/table_layout.h"
 #include "render/table_surface.h"
 
 #include <QAbstractEventDispatcher>

@@ -4,7 +4,7 @@
 #include "render/art/badges.h"
 #include "render/art/card_sheet.h"
 #include "render/art/fonts.h"
-#include "render/layout.h"
+#include "game/table_layout.h"
 #include "render/placement.h"
 #include "render/surfaces.h"
 

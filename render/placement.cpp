@@ -1,7 +1,5 @@
 #include "render/placement.h"
 
-using TableLayout::Point;
-
 Point handOrigin(HandId hand) {
     switch (hand) {
     case PlayerHandId:

@@ -6,7 +6,7 @@
 
 namespace {
 void drawBadge(HandId hand, BadgeKind kind) {
-    const TableLayout::Point at = badgePosition(hand, slotOf(hand), kind);
+    const Point at = badgePosition(hand, slotOf(hand), kind);
     canvasBadge(hand, kind, {at.x, at.y});
 }
 
@@ -19,7 +19,7 @@ void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, boo
 
 void TablePainter::paintNextCard(HandId hand) {
     const NextCard next = takeNextCard(hand); // advances the slot even when nothing is drawn
-    const TableLayout::Point at = cardPosition(hand, next.slot);
+    const Point at = cardPosition(hand, next.slot);
     canvasCard(hand, next, {at.x, at.y});
 }
 

@@ -1,9 +1,9 @@
 #include "render/table_surface.h"
 
+#include "game/table_layout.h"
 #include "game/table_state.h"
 #include "game/table_view_state.h"
 #include "raster/text.h"
-#include "render/layout.h"
 #include "render/placement.h"
 #include "render/surfaces.h"
 
@@ -15,9 +15,6 @@
 #include <string_view>
 
 namespace {
-constexpr PixelRect countRect{0, 275, 150, 340};
-constexpr std::int32_t countFigureColumn = 120;
-constexpr std::int32_t countRowStep = 20;
 constexpr double smallestScale = 1.0;
 constexpr double largestScale = 4.0;
 
@@ -30,28 +27,27 @@ PixelRect toPixelRect(const Rect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-PixelPoint moneyBoxAt(std::int32_t dx, std::int32_t dy) {
-    return {TableLayout::moneyBoxOrigin.x + dx, TableLayout::moneyBoxOrigin.y + dy};
+PixelPoint toPixelPoint(Point point) {
+    return {point.x, point.y};
 }
 
 void drawHandLabels() {
-    canvasLabel({10, 5}, "Dealers Hand");
-    canvasLabel({10, 145}, "Players Hand");
+    canvasLabel(toPixelPoint(TableLayout::dealerLabel), "Dealers Hand");
+    canvasLabel(toPixelPoint(TableLayout::playerLabel), "Players Hand");
 }
 
 void drawMoneyBox() {
-    canvasLabel(moneyBoxAt(10, 5), "Money");
-    // An open frame: the gap in its top edge holds the label.
-    const std::array<PixelPoint, 6> frame{moneyBoxAt(58, 14), moneyBoxAt(65, 14),
-                                          moneyBoxAt(65, 60), moneyBoxAt(0, 60),
-                                          moneyBoxAt(0, 13),  moneyBoxAt(5, 14)};
+    canvasLabel(toPixelPoint(TableLayout::moneyLabel), "Money");
+    std::array<PixelPoint, TableLayout::moneyFrame.size()> frame;
+    std::transform(TableLayout::moneyFrame.begin(), TableLayout::moneyFrame.end(), frame.begin(),
+                   toPixelPoint);
     canvasLines(frame);
 }
 
 void drawCountRow(std::int32_t row, std::string_view label, Figure figure, std::int32_t value) {
-    const std::int32_t y = countRect.top + row * countRowStep;
-    canvasLabel({countRect.left + 10, y}, label);
-    canvasFigure(figure, {countRect.left + countFigureColumn, y}, value);
+    const std::int32_t y = TableLayout::countRect.top + row * TableLayout::countRowStep;
+    canvasLabel({TableLayout::countLabelColumn, y}, label);
+    canvasFigure(figure, {TableLayout::countFigureColumn, y}, value);
 }
 } // namespace
 
@@ -125,7 +121,7 @@ void prepareTableArt() {
 }
 
 void paintCountPanel() {
-    canvasClear(Area::countPanel, countRect);
+    canvasClear(Area::countPanel, toPixelRect(TableLayout::countRect));
     const CountFigures figures = countFigures();
     drawCountRow(0, "Dealers Count", Figure::dealerCount, figures.dealer);
     drawCountRow(1, "Players Count", Figure::playerCount, figures.player);
@@ -135,19 +131,18 @@ void paintCountPanel() {
 }
 
 void paintMoneyPanel() {
-    canvasClear(Area::moneyPanel, toPixelRect(moneyRect));
-    canvasFigure(Figure::bank, moneyBoxAt(18, 29), table.bank);
+    canvasClear(Area::moneyPanel, toPixelRect(TableLayout::moneyRect));
+    canvasFigure(Figure::bank, toPixelPoint(TableLayout::moneyFigure), table.bank);
 }
 
 void paintBetPanel() {
-    canvasClear(Area::betPanel, toPixelRect(betRect));
-    const TableLayout::Point panel = TableLayout::betPanelOrigin;
-    canvasLabel({panel.x, panel.y}, "Current Bet");
-    canvasFigure(Figure::bet, {panel.x + 85, panel.y}, table.bet);
+    canvasClear(Area::betPanel, toPixelRect(TableLayout::betRect));
+    canvasLabel(toPixelPoint(TableLayout::betPanelOrigin), "Current Bet");
+    canvasFigure(Figure::bet, toPixelPoint(TableLayout::betFigure), table.bet);
 }
 
 void TablePainter::clearTable() {
-    canvasClear(Area::cardArea, toPixelRect(tableRect));
+    canvasClear(Area::cardArea, toPixelRect(TableLayout::tableRect));
     drawHandLabels();
 }
 
@@ -162,5 +157,5 @@ void TablePainter::paintBet() {
 }
 
 void TablePainter::paintSplitLabel() {
-    canvasSplitLabel({300, 155});
+    canvasSplitLabel(toPixelPoint(TableLayout::splitLabel));
 }

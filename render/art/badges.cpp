@@ -9,34 +9,27 @@
 
 namespace {
 
-struct Badge {
-    const char* lettering;
-    int framedWidth; // the win badge is one column narrower than its copy width
-};
-
 // In row order: bust, win, lose, natural, push.
-constexpr Badge badges[SheetGeometry::badgeCount] = {
-    {"Bust", 57}, {"Win", 51}, {"lose", 54}, {"Natural", 110}, {"Push", 62},
-};
+constexpr const char* letterings[SheetGeometry::badgeCount] = {"Bust", "Win", "lose", "Natural",
+                                                               "Push"};
 
 constexpr int letteringPixelSize = 16;
 
 // Plain black pixels at one device pixel a pixel, smoothed edges at any other resolution.
 void drawBadge(QPainter& painter, BadgeKind kind, const QString& family, bool smooth) {
-    const Badge& badge = badges[kind];
     const SpriteRect part = spriteRect(badgeSprite(kind));
-    const QRect box(part.left, part.top, badge.framedWidth, part.height);
+    const QRect box(part.left, part.top, SheetGeometry::badgeFrameWidth(kind), part.height);
     painter.setFont(letteringFont(family, letteringPixelSize, smooth));
     painter.fillRect(box, SheetColors::badge);
     frameBox(painter, box, SheetColors::black);
     painter.setPen(SheetColors::black);
-    painter.drawText(box, Qt::AlignCenter, QString::fromLatin1(badge.lettering));
+    painter.drawText(box, Qt::AlignCenter, QString::fromLatin1(letterings[kind]));
 }
 
 } // namespace
 
 std::string_view badgeLettering(BadgeKind kind) {
-    return badges[kind].lettering;
+    return letterings[kind];
 }
 
 QImage renderResultSheet(const QString& family) {
