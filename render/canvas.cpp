@@ -1,11 +1,12 @@
+#include "game/table_layout.h"
 #include "raster/drawing.h"
 #include "raster/sprite_sheet.h"
 #include "raster/text.h"
 #include "render/art/badges.h"
 #include "render/art/card_sheet.h"
 #include "render/art/fonts.h"
-#include "game/table_layout.h"
 #include "render/placement.h"
+#include "render/qt_geometry.h"
 #include "render/surfaces.h"
 
 #include <QImage>
@@ -34,12 +35,12 @@ Canvas& canvas() {
     return all;
 }
 
-bool inside(const PixelRect& inner, const PixelRect& outer) {
+bool inside(const Rect& inner, const Rect& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
 }
 
-bool inside(const PixelPoint& point, const PixelRect& rect) {
+bool inside(const Point& point, const Rect& rect) {
     return point.x >= rect.left && point.y >= rect.top && point.x < rect.right &&
            point.y < rect.bottom;
 }
@@ -64,68 +65,64 @@ bool covers(const DrawOp& later, const DrawOp& earlier) {
     return inside(earlier.area, later.area);
 }
 
-PixelRect linesArea(const std::vector<PixelPoint>& points) {
-    PixelRect area{points.front().x, points.front().y, points.front().x, points.front().y};
-    for (const PixelPoint& point : points) {
+Rect linesArea(const std::vector<Point>& points) {
+    Rect area{points.front().x, points.front().y, points.front().x, points.front().y};
+    for (const Point& point : points) {
         area = {std::min(area.left, point.x), std::min(area.top, point.y),
                 std::max(area.right, point.x), std::max(area.bottom, point.y)};
     }
     return {area.left - 3, area.top - 3, area.right + 4, area.bottom + 4};
 }
 
-PixelRect spriteLanding(SpriteId sprite, PixelPoint topLeft) {
-    const SpriteRect part = spriteRect(sprite);
-    return {topLeft.x, topLeft.y, topLeft.x + part.width, topLeft.y + part.height};
+Rect spriteLanding(SpriteId sprite, Point topLeft) {
+    const QRect part = spriteRect(sprite);
+    return rectAt(topLeft, part.width(), part.height());
 }
 
-void copySpriteTo(Surface& target, PixelPoint topLeft, SpriteId sprite) {
+void copySpriteTo(Surface& target, Point topLeft, SpriteId sprite) {
     Canvas& all = canvas();
     SpriteSheet& sheet = sheetOf(sprite) == SheetId::cards ? *all.cards : *all.results;
-    const SpriteRect part = spriteRect(sprite);
-    copySprite(target, topLeft, sheet, spriteNumber(sprite),
-               {part.left, part.top, part.left + part.width, part.top + part.height});
+    copySprite(target, toQPoint(topLeft), sheet, spriteNumber(sprite), spriteRect(sprite));
+}
+
+void drawLines(Surface& target, const std::vector<Point>& points) {
+    std::vector<QPoint> line;
+    std::transform(points.begin(), points.end(), std::back_inserter(line), toQPoint);
+    drawWhitePolyline(target, line);
 }
 
 void replay(const DrawOp& op, Surface& target) {
     switch (op.kind) {
     case DrawOp::Kind::clear:
-        fillRect(target, op.area, tableGreen);
+        fillRect(target, toQRect(op.area), tableGreen);
         break;
     case DrawOp::Kind::label:
     case DrawOp::Kind::splitLabel:
-        drawText(target, op.at, op.label);
+        drawText(target, toQPoint(op.at), op.label);
         break;
     case DrawOp::Kind::figure:
-        drawText(target, op.at, figureText(op.value));
+        drawText(target, toQPoint(op.at), figureText(op.value));
         break;
     case DrawOp::Kind::card:
     case DrawOp::Kind::badge:
         copySpriteTo(target, op.at, spriteOf(op));
         break;
     case DrawOp::Kind::lines:
-        drawWhitePolyline(target, op.points);
+        drawLines(target, op.points);
         break;
     }
-}
-
-QRect toQRect(const PixelRect& rect) {
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
-PixelRect toPixelRect(const QRect& rect) {
-    return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
 }
 
 // Every pixel the operation may change, with one to spare for the device pixels a smoothed edge
 // or a fractional ratio puts beside its logical rectangle.
 QRect touched(const DrawOp& op) {
-    PixelRect area = op.area;
+    QRect area = toQRect(op.area);
     if (op.kind == DrawOp::Kind::label || op.kind == DrawOp::Kind::splitLabel) {
-        area = textBounds(op.at, op.label);
+        area = textBounds(toQPoint(op.at), op.label);
     } else if (op.kind == DrawOp::Kind::figure) {
-        area = textBounds(op.at, figureText(op.value));
+        area = textBounds(toQPoint(op.at), figureText(op.value));
     }
-    return toQRect(area).adjusted(-1, -1, 1, 1);
+    return area.adjusted(-1, -1, 1, 1);
 }
 
 // Rectangles past this many are joined into the one that bounds them: still every pixel they held,
@@ -150,13 +147,13 @@ void note(std::vector<QRect>& rects, const QRect& rect) {
 
 // A fill of the green paints only what is not green already: the same picture, and a new round
 // touches the few pixels the last one drew rather than the whole card area.
-void clearInked(const PixelRect& area) {
+void clearInked(const Rect& area) {
     Canvas& all = canvas();
     const QRect cleared = toQRect(area);
     for (const QRect& ink : all.inked) {
         const QRect stale = ink & cleared;
         if (!stale.isEmpty()) {
-            fillRect(*all.backBuffer, toPixelRect(stale), tableGreen);
+            fillRect(*all.backBuffer, stale, tableGreen);
             note(all.unshown, stale.adjusted(-1, -1, 1, 1));
         }
     }
@@ -207,9 +204,8 @@ QImage paintSprite(const Surface& picture, std::int32_t number, std::int32_t wid
                    ? renderBadgeSprite(static_cast<BadgeKind>(sprite.row), size, family)
                    : renderCardSprite(sprite, size, family);
     }
-    const SpriteRect part = spriteRect(sprite);
     return picture.image()
-        .copy(part.left, part.top, part.width, part.height)
+        .copy(spriteRect(sprite))
         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -237,26 +233,26 @@ std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, st
     }
     noteFailure(failure, "the image resource " + std::string(name));
     auto blank = std::make_unique<Surface>(width, height);
-    fillRect(*blank, {0, 0, width, height}, Rgb{255, 255, 255});
+    fillRect(*blank, QRect(0, 0, width, height), Rgb{255, 255, 255});
     return blank;
 }
 
 std::unique_ptr<Surface> greenBackBuffer(double scale) {
     auto back = std::make_unique<Surface>(TableLayout::backBufferWidth,
                                           TableLayout::backBufferHeight, scale);
-    fillRect(*back, {0, 0, TableLayout::backBufferWidth, TableLayout::backBufferHeight},
+    fillRect(*back, QRect(0, 0, TableLayout::backBufferWidth, TableLayout::backBufferHeight),
              tableGreen);
     return back;
 }
 
-DrawOp textOp(DrawOp::Kind kind, PixelPoint cellTopLeft) {
+DrawOp textOp(DrawOp::Kind kind, Point cellTopLeft) {
     DrawOp op;
     op.kind = kind;
     op.at = cellTopLeft;
     return op;
 }
 
-DrawOp spriteOp(DrawOp::Kind kind, HandId hand, PixelPoint topLeft) {
+DrawOp spriteOp(DrawOp::Kind kind, HandId hand, Point topLeft) {
     DrawOp op;
     op.kind = kind;
     op.hand = hand;
@@ -323,9 +319,8 @@ void prepareCanvas() {
     // Each sprite is drawn at the device size it has where the first deal's first card lands, and
     // kept by its sheet; the scratch surface is too small to take any of it.
     Surface scratch(SheetGeometry::cardWidth, SheetGeometry::cardHeight, all.backBuffer->scale());
-    const PixelPoint origin{TableLayout::playerOrigin.x, TableLayout::playerOrigin.y};
     for (const SpriteId sprite : allSprites()) {
-        copySpriteTo(scratch, origin, sprite);
+        copySpriteTo(scratch, TableLayout::playerOrigin, sprite);
     }
     drawText(scratch, {0, 0}, "-0123456789");
 }
@@ -376,33 +371,33 @@ bool canvasReady() {
     return canvas().backBuffer != nullptr;
 }
 
-void canvasClear(Area area, PixelRect rect) {
+void canvasClear(Area area, Rect rect) {
     DrawOp op;
     op.cleared = area;
     op.area = rect;
     draw(std::move(op));
 }
 
-void canvasLabel(PixelPoint cellTopLeft, std::string_view text) {
+void canvasLabel(Point cellTopLeft, std::string_view text) {
     DrawOp op = textOp(DrawOp::Kind::label, cellTopLeft);
     op.label = text;
     draw(std::move(op));
 }
 
-void canvasSplitLabel(PixelPoint cellTopLeft) {
+void canvasSplitLabel(Point cellTopLeft) {
     DrawOp op = textOp(DrawOp::Kind::splitLabel, cellTopLeft);
     op.label = "Split Hand";
     draw(std::move(op));
 }
 
-void canvasFigure(Figure figure, PixelPoint cellTopLeft, std::int32_t value) {
+void canvasFigure(Figure figure, Point cellTopLeft, std::int32_t value) {
     DrawOp op = textOp(DrawOp::Kind::figure, cellTopLeft);
     op.figure = figure;
     op.value = value;
     draw(std::move(op));
 }
 
-void canvasCard(HandId hand, const NextCard& next, PixelPoint topLeft) {
+void canvasCard(HandId hand, const NextCard& next, Point topLeft) {
     DrawOp op = spriteOp(DrawOp::Kind::card, hand, topLeft);
     op.slot = next.slot;
     op.faceDown = next.faceDown;
@@ -411,14 +406,14 @@ void canvasCard(HandId hand, const NextCard& next, PixelPoint topLeft) {
     draw(std::move(op));
 }
 
-void canvasBadge(HandId hand, BadgeKind badge, PixelPoint topLeft) {
+void canvasBadge(HandId hand, BadgeKind badge, Point topLeft) {
     DrawOp op = spriteOp(DrawOp::Kind::badge, hand, topLeft);
     op.badge = badge;
     op.area = spriteLanding(spriteOf(op), topLeft);
     draw(std::move(op));
 }
 
-void canvasLines(std::span<const PixelPoint> points) {
+void canvasLines(std::span<const Point> points) {
     if (points.empty()) {
         return;
     }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cards/card.h"
+#include "game/table_layout.h"
 #include "game/table_view.h"
-#include "raster/surface.h"
 #include "render/art/sprite_id.h"
 
 #include <cstdint>
@@ -22,8 +22,8 @@ enum class Figure : std::uint8_t { dealerCount, playerCount, splitCount, bet, ba
 struct DrawOp {
     enum class Kind : std::uint8_t { clear, lines, label, splitLabel, figure, card, badge };
     Kind kind = Kind::clear;
-    PixelRect area; // what it covers (clear, card, badge) or the most it can touch (lines)
-    PixelPoint at;  // the top-left of a text cell or a sprite
+    Rect area; // what it covers (clear, card, badge) or the most it can touch (lines)
+    Point at;  // the top-left of a text cell or a sprite
     Area cleared = Area::cardArea;
     std::string label;
     Figure figure = Figure::bet;
@@ -33,7 +33,7 @@ struct DrawOp {
     bool faceDown = false; // the card back: the dealer's hole card before it is turned
     Card card;             // the face, when not face down
     BadgeKind badge = BadgeBust;
-    std::vector<PixelPoint> points; // of the lines
+    std::vector<Point> points; // of the lines
 };
 
 // The sprite a card or badge operation copies.

@@ -7,7 +7,7 @@
 namespace {
 void drawBadge(HandId hand, BadgeKind kind) {
     const Point at = badgePosition(hand, slotOf(hand), kind);
-    canvasBadge(hand, kind, {at.x, at.y});
+    canvasBadge(hand, kind, at);
 }
 
 void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, bool naturalCheck) {
@@ -20,7 +20,7 @@ void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, boo
 void TablePainter::paintNextCard(HandId hand) {
     const NextCard next = takeNextCard(hand); // advances the slot even when nothing is drawn
     const Point at = cardPosition(hand, next.slot);
-    canvasCard(hand, next, {at.x, at.y});
+    canvasCard(hand, next, at);
 }
 
 void TablePainter::paintResults(ResultTarget target, int naturalCheck) {

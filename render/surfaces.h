@@ -15,13 +15,13 @@
 // after releaseTableSurface.
 
 bool canvasReady();
-void canvasClear(Area area, PixelRect rect); // the table's green
-void canvasLabel(PixelPoint cellTopLeft, std::string_view text);
-void canvasSplitLabel(PixelPoint cellTopLeft);
-void canvasFigure(Figure figure, PixelPoint cellTopLeft, std::int32_t value);
-void canvasCard(HandId hand, const NextCard& next, PixelPoint topLeft);
-void canvasBadge(HandId hand, BadgeKind badge, PixelPoint topLeft);
-void canvasLines(std::span<const PixelPoint> points); // 2-pixel solid white
+void canvasClear(Area area, Rect rect); // the table's green
+void canvasLabel(Point cellTopLeft, std::string_view text);
+void canvasSplitLabel(Point cellTopLeft);
+void canvasFigure(Figure figure, Point cellTopLeft, std::int32_t value);
+void canvasCard(HandId hand, const NextCard& next, Point topLeft);
+void canvasBadge(HandId hand, BadgeKind badge, Point topLeft);
+void canvasLines(std::span<const Point> points); // 2-pixel solid white
 
 inline constexpr Rgb tableGreen{0, 128, 0};
 

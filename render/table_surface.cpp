@@ -23,25 +23,14 @@ std::string& failureText() {
     return failure;
 }
 
-PixelRect toPixelRect(const Rect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-PixelPoint toPixelPoint(Point point) {
-    return {point.x, point.y};
-}
-
 void drawHandLabels() {
-    canvasLabel(toPixelPoint(TableLayout::dealerLabel), "Dealers Hand");
-    canvasLabel(toPixelPoint(TableLayout::playerLabel), "Players Hand");
+    canvasLabel(TableLayout::dealerLabel, "Dealers Hand");
+    canvasLabel(TableLayout::playerLabel, "Players Hand");
 }
 
 void drawMoneyBox() {
-    canvasLabel(toPixelPoint(TableLayout::moneyLabel), "Money");
-    std::array<PixelPoint, TableLayout::moneyFrame.size()> frame;
-    std::transform(TableLayout::moneyFrame.begin(), TableLayout::moneyFrame.end(), frame.begin(),
-                   toPixelPoint);
-    canvasLines(frame);
+    canvasLabel(TableLayout::moneyLabel, "Money");
+    canvasLines(TableLayout::moneyFrame);
 }
 
 void drawCountRow(std::int32_t row, std::string_view label, Figure figure, std::int32_t value) {
@@ -121,7 +110,7 @@ void prepareTableArt() {
 }
 
 void paintCountPanel() {
-    canvasClear(Area::countPanel, toPixelRect(TableLayout::countRect));
+    canvasClear(Area::countPanel, TableLayout::countRect);
     const CountFigures figures = countFigures();
     drawCountRow(0, "Dealers Count", Figure::dealerCount, figures.dealer);
     drawCountRow(1, "Players Count", Figure::playerCount, figures.player);
@@ -131,18 +120,18 @@ void paintCountPanel() {
 }
 
 void paintMoneyPanel() {
-    canvasClear(Area::moneyPanel, toPixelRect(TableLayout::moneyRect));
-    canvasFigure(Figure::bank, toPixelPoint(TableLayout::moneyFigure), table.bank);
+    canvasClear(Area::moneyPanel, TableLayout::moneyRect);
+    canvasFigure(Figure::bank, TableLayout::moneyFigure, table.bank);
 }
 
 void paintBetPanel() {
-    canvasClear(Area::betPanel, toPixelRect(TableLayout::betRect));
-    canvasLabel(toPixelPoint(TableLayout::betPanelOrigin), "Current Bet");
-    canvasFigure(Figure::bet, toPixelPoint(TableLayout::betFigure), table.bet);
+    canvasClear(Area::betPanel, TableLayout::betRect);
+    canvasLabel(TableLayout::betPanelOrigin, "Current Bet");
+    canvasFigure(Figure::bet, TableLayout::betFigure, table.bet);
 }
 
 void TablePainter::clearTable() {
-    canvasClear(Area::cardArea, toPixelRect(TableLayout::tableRect));
+    canvasClear(Area::cardArea, TableLayout::tableRect);
     drawHandLabels();
 }
 
@@ -157,5 +146,5 @@ void TablePainter::paintBet() {
 }
 
 void TablePainter::paintSplitLabel() {
-    canvasSplitLabel(toPixelPoint(TableLayout::splitLabel));
+    canvasSplitLabel(TableLayout::splitLabel);
 }

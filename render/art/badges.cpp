@@ -17,8 +17,8 @@ constexpr int letteringPixelSize = 16;
 
 // Plain black pixels at one device pixel a pixel, smoothed edges at any other resolution.
 void drawBadge(QPainter& painter, BadgeKind kind, const QString& family, bool smooth) {
-    const SpriteRect part = spriteRect(badgeSprite(kind));
-    const QRect box(part.left, part.top, SheetGeometry::badgeFrameWidth(kind), part.height);
+    QRect box = spriteRect(badgeSprite(kind));
+    box.setWidth(SheetGeometry::badgeFrameWidth(kind));
     painter.setFont(letteringFont(family, letteringPixelSize, smooth));
     painter.fillRect(box, SheetColors::badge);
     frameBox(painter, box, SheetColors::black);
@@ -45,8 +45,6 @@ QImage renderResultSheet(const QString& family) {
 }
 
 QImage renderBadgeSprite(BadgeKind kind, QSize size, const QString& family) {
-    const SpriteRect part = spriteRect(badgeSprite(kind));
-    return drawPartToFill(QRect(part.left, part.top, part.width, part.height), size,
-                          SheetColors::face,
+    return drawPartToFill(spriteRect(badgeSprite(kind)), size, SheetColors::face,
                           [&](QPainter& painter) { drawBadge(painter, kind, family, true); });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -66,15 +68,8 @@ constexpr SheetId sheetOf(SpriteId id) {
     return id.kind == SpriteId::Kind::badge ? SheetId::results : SheetId::cards;
 }
 
-struct SpriteRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-};
-
 // Where the sprite lies in its sheet; a badge is its copy width wide.
-constexpr SpriteRect spriteRect(SpriteId id) {
+constexpr QRect spriteRect(SpriteId id) {
     if (id.kind == SpriteId::Kind::badge) {
         return {0, id.row * SheetGeometry::badgeHeight, SheetGeometry::badgeCopyWidths[id.row],
                 SheetGeometry::badgeHeight};
