@@ -1,5 +1,6 @@
 #include "app/window_view.h"
 
+#include "render/canvas.h"
 #include "render/qt_geometry.h"
 
 #include <QPushButton>

@@ -1,4 +1,6 @@
+#include "render/canvas.h"
 #include "game/table_layout.h"
+
 #include "raster/drawing.h"
 #include "raster/sprite_sheet.h"
 #include "raster/text.h"
@@ -7,7 +9,6 @@
 #include "render/art/fonts.h"
 #include "render/placement.h"
 #include "render/qt_geometry.h"
-#include "render/surfaces.h"
 
 #include <QImage>
 #include <QRegion>
@@ -43,6 +44,13 @@ bool inside(const Rect& inner, const Rect& outer) {
 bool inside(const Point& point, const Rect& rect) {
     return point.x >= rect.left && point.y >= rect.top && point.x < rect.right &&
            point.y < rect.bottom;
+}
+
+SpriteId spriteOf(const DrawOp& op) {
+    if (op.kind == DrawOp::Kind::badge) {
+        return badgeSprite(op.badge);
+    }
+    return cardSprite({op.slot, op.faceDown, op.card});
 }
 
 bool isText(const DrawOp& op) {
@@ -261,13 +269,6 @@ DrawOp spriteOp(DrawOp::Kind kind, HandId hand, Point topLeft) {
 }
 } // namespace
 
-SpriteId spriteOf(const DrawOp& op) {
-    if (op.kind == DrawOp::Kind::badge) {
-        return badgeSprite(op.badge);
-    }
-    return op.faceDown ? backSprite() : faceSprite(op.card.suit, op.card.rank);
-}
-
 std::span<const DrawOp> keptOperations() {
     return canvas().kept;
 }
@@ -284,7 +285,7 @@ void openCanvas(double scale, std::string& failure) {
                                       SheetGeometry::resultSheetHeight, failure));
 }
 
-void closeCanvas() {
+void releaseTableSurface() {
     Canvas& all = canvas();
     all.backBuffer.reset();
     all.cards.reset();
@@ -311,7 +312,7 @@ void redrawCanvas(double scale) {
     all.unshown.clear(); // drawn again inside the paint that shows the whole window
 }
 
-void prepareCanvas() {
+void prepareTableArt() {
     Canvas& all = canvas();
     if (!all.backBuffer) {
         return;
@@ -325,7 +326,7 @@ void prepareCanvas() {
     drawText(scratch, {0, 0}, "-0123456789");
 }
 
-QRegion canvasUnshown(const QRect& within) {
+QRegion unshownPart(const QRect& within) {
     std::vector<QRect> parts;
     for (const QRect& rect : canvas().unshown) {
         if (const QRect part = rect & within; !part.isEmpty()) {
@@ -353,7 +354,7 @@ QRegion canvasUnshown(const QRect& within) {
     return region;
 }
 
-void canvasShown(const QRegion& region) {
+void markShown(const QRegion& region) {
     std::vector<QRect> still;
     for (const QRect& rect : canvas().unshown) {
         for (const QRect& part : QRegion(rect) - region) {
@@ -363,8 +364,14 @@ void canvasShown(const QRegion& region) {
     canvas().unshown = std::move(still);
 }
 
-const Surface* canvasSurface() {
-    return canvas().backBuffer.get();
+const Surface& backBuffer() {
+    static const Surface none(0, 0);
+    const Surface* back = canvas().backBuffer.get();
+    return back ? *back : none;
+}
+
+double tableSurfaceScale() {
+    return backBuffer().scale();
 }
 
 bool canvasReady() {

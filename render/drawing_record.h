@@ -12,7 +12,7 @@
 
 // The one record of what the table shows: each drawing operation, in order, says what it draws.
 // The picture at another device pixel ratio is this record drawn again, and the table's words are
-// read from it. What a later opaque operation covers entirely is no longer kept.
+// read from it. The canvas (canvas.h) keeps it.
 
 // What a fill of the table's green clears.
 enum class Area : std::uint8_t { cardArea, countPanel, moneyPanel, betPanel };
@@ -35,9 +35,3 @@ struct DrawOp {
     BadgeKind badge = BadgeBust;
     std::vector<Point> points; // of the lines
 };
-
-// The sprite a card or badge operation copies.
-SpriteId spriteOf(const DrawOp& op);
-
-// The operations kept, oldest first; empty before createTableSurface.
-std::span<const DrawOp> keptOperations();

@@ -1,6 +1,6 @@
 #include "render/table_content.h"
 
-#include "render/drawing_record.h"
+#include "render/canvas.h"
 
 namespace {
 ShownHand& handOf(TableContent& shown, HandId hand) {

@@ -4,13 +4,13 @@
 #include "game/table_state.h"
 #include "game/table_view_state.h"
 #include "raster/text.h"
+#include "render/canvas.h"
 #include "render/placement.h"
-#include "render/surfaces.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,21 +38,36 @@ void drawCountRow(std::int32_t row, std::string_view label, Figure figure, std::
     canvasLabel({TableLayout::countLabelColumn, y}, label);
     canvasFigure(figure, {TableLayout::countFigureColumn, y}, value);
 }
+
+void drawCountPanel() {
+    canvasClear(Area::countPanel, TableLayout::countRect);
+    const CountFigures figures = countFigures();
+    drawCountRow(0, "Dealers Count", Figure::dealerCount, figures.dealer);
+    drawCountRow(1, "Players Count", Figure::playerCount, figures.player);
+    if (figures.splitRow) {
+        drawCountRow(2, "Split Count", Figure::splitCount, figures.split);
+    }
+}
+
+void drawMoneyPanel() {
+    canvasClear(Area::moneyPanel, TableLayout::moneyRect);
+    canvasFigure(Figure::bank, TableLayout::moneyFigure, table.bank);
+}
+
+void drawBetPanel() {
+    canvasClear(Area::betPanel, TableLayout::betRect);
+    canvasLabel(TableLayout::betPanelOrigin, "Current Bet");
+    canvasFigure(Figure::bet, TableLayout::betFigure, table.bet);
+}
+
+void drawBadge(HandId hand, BadgeKind kind) {
+    canvasBadge(hand, kind, badgePosition(hand, slotOf(hand), kind));
+}
+
+void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, bool naturalCheck) {
+    drawBadge(hand, handBadge(handTotal(handFor(hand)), dealerTotal, dealerBusted, naturalCheck));
+}
 } // namespace
-
-const Surface& backBuffer() {
-    static const Surface none(0, 0);
-    const Surface* back = canvasSurface();
-    return back ? *back : none;
-}
-
-QRegion unshownPart(const QRect& rect) {
-    return canvasUnshown(rect);
-}
-
-void markShown(const QRegion& region) {
-    canvasShown(region);
-}
 
 double drawableScale(double requested) {
     const double drawable = std::isfinite(requested)
@@ -79,23 +94,14 @@ bool createTableSurface(double scale) {
 
     drawHandLabels();
     drawMoneyBox();
-    paintCountPanel();
-    paintMoneyPanel();
-    paintBetPanel();
+    drawCountPanel();
+    drawMoneyPanel();
+    drawBetPanel();
     return failure.empty();
 }
 
 const std::string& tableSurfaceFailure() {
     return failureText();
-}
-
-void releaseTableSurface() {
-    closeCanvas();
-}
-
-double tableSurfaceScale() {
-    const Surface* back = canvasSurface();
-    return back ? back->scale() : 1.0;
 }
 
 void rescaleTableSurface(double requested) {
@@ -105,46 +111,44 @@ void rescaleTableSurface(double requested) {
     }
 }
 
-void prepareTableArt() {
-    prepareCanvas();
-}
-
-void paintCountPanel() {
-    canvasClear(Area::countPanel, TableLayout::countRect);
-    const CountFigures figures = countFigures();
-    drawCountRow(0, "Dealers Count", Figure::dealerCount, figures.dealer);
-    drawCountRow(1, "Players Count", Figure::playerCount, figures.player);
-    if (figures.splitRow) {
-        drawCountRow(2, "Split Count", Figure::splitCount, figures.split);
-    }
-}
-
-void paintMoneyPanel() {
-    canvasClear(Area::moneyPanel, TableLayout::moneyRect);
-    canvasFigure(Figure::bank, TableLayout::moneyFigure, table.bank);
-}
-
-void paintBetPanel() {
-    canvasClear(Area::betPanel, TableLayout::betRect);
-    canvasLabel(TableLayout::betPanelOrigin, "Current Bet");
-    canvasFigure(Figure::bet, TableLayout::betFigure, table.bet);
-}
-
 void TablePainter::clearTable() {
     canvasClear(Area::cardArea, TableLayout::tableRect);
     drawHandLabels();
 }
 
 void TablePainter::paintCounts() {
-    paintCountPanel();
+    drawCountPanel();
 }
+
 void TablePainter::paintMoney() {
-    paintMoneyPanel();
+    drawMoneyPanel();
 }
+
 void TablePainter::paintBet() {
-    paintBetPanel();
+    drawBetPanel();
 }
 
 void TablePainter::paintSplitLabel() {
     canvasSplitLabel(TableLayout::splitLabel);
+}
+
+void TablePainter::paintNextCard(HandId hand) {
+    const NextCard next = takeNextCard(hand); // advances the slot even when nothing is drawn
+    canvasCard(hand, next, cardPosition(hand, next.slot));
+}
+
+void TablePainter::paintResults(ResultTarget target, int naturalCheck) {
+    const bool natural = naturalCheck != 0;
+    const std::int32_t dealerTotal = handTotal(table.dealerHand);
+    const std::optional<BadgeKind> dealer = dealerBadge(dealerTotal, natural);
+    if (dealer) {
+        drawBadge(DealerHandId, *dealer);
+    }
+    const bool dealerBusted = dealer == BadgeBust;
+    if (target == ResultBoth || target == ResultPlayer) {
+        drawHandBadge(PlayerHandId, dealerTotal, dealerBusted, natural);
+    }
+    if (target != ResultPlayer) {
+        drawHandBadge(SplitHandId, dealerTotal, dealerBusted, natural);
+    }
 }

@@ -6,6 +6,7 @@
 #include "game/bets.h"
 #include "game/deal.h"
 #include "raster/surface.h"
+#include "render/canvas.h"
 #include "render/table_surface.h"
 #include "tests/support/table_fixture.h"
 
