@@ -1,6 +1,6 @@
 #include "render/canvas.h"
-#include "game/table_layout.h"
 
+#include "game/table_layout.h"
 #include "raster/drawing.h"
 #include "raster/sprite_sheet.h"
 #include "raster/text.h"
@@ -15,8 +15,11 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -36,101 +39,36 @@ Canvas& canvas() {
     return all;
 }
 
-bool inside(const Rect& inner, const Rect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
-bool inside(const Point& point, const Rect& rect) {
-    return point.x >= rect.left && point.y >= rect.top && point.x < rect.right &&
-           point.y < rect.bottom;
-}
-
-SpriteId spriteOf(const DrawOp& op) {
-    if (op.kind == DrawOp::Kind::badge) {
-        return badgeSprite(op.badge);
-    }
-    return cardSprite({op.slot, op.faceDown, op.card});
-}
-
-bool isText(const DrawOp& op) {
-    return op.kind == DrawOp::Kind::label || op.kind == DrawOp::Kind::splitLabel ||
-           op.kind == DrawOp::Kind::figure;
-}
-
-bool isOpaque(const DrawOp& op) {
-    return op.kind == DrawOp::Kind::clear || op.kind == DrawOp::Kind::card ||
-           op.kind == DrawOp::Kind::badge;
-}
-
-// A fill or a sprite covers an earlier sprite, fill or line inside it, and the text of its own
-// panel: text whose cell starts inside it. (A figure too long for its panel is drawn whole, and
-// its tail stays beside the panel until the table is drawn again at another ratio.)
-bool covers(const DrawOp& later, const DrawOp& earlier) {
-    if (isText(earlier)) {
-        return inside(earlier.at, later.area);
-    }
-    return inside(earlier.area, later.area);
-}
-
-Rect linesArea(const std::vector<Point>& points) {
-    Rect area{points.front().x, points.front().y, points.front().x, points.front().y};
-    for (const Point& point : points) {
-        area = {std::min(area.left, point.x), std::min(area.top, point.y),
-                std::max(area.right, point.x), std::max(area.bottom, point.y)};
-    }
-    return {area.left - 3, area.top - 3, area.right + 4, area.bottom + 4};
-}
-
-Rect spriteLanding(SpriteId sprite, Point topLeft) {
-    const QRect part = spriteRect(sprite);
-    return rectAt(topLeft, part.width(), part.height());
-}
-
 void copySpriteTo(Surface& target, Point topLeft, SpriteId sprite) {
     Canvas& all = canvas();
     SpriteSheet& sheet = sheetOf(sprite) == SheetId::cards ? *all.cards : *all.results;
     copySprite(target, toQPoint(topLeft), sheet, spriteNumber(sprite), spriteRect(sprite));
 }
 
-void drawLines(Surface& target, const std::vector<Point>& points) {
+void drawOn(Surface& target, const ClearOp& op) {
+    fillRect(target, toQRect(op.area), tableGreen);
+}
+
+void drawOn(Surface& target, const LinesOp& op) {
     std::vector<QPoint> line;
-    std::transform(points.begin(), points.end(), std::back_inserter(line), toQPoint);
+    std::transform(op.points.begin(), op.points.end(), std::back_inserter(line), toQPoint);
     drawWhitePolyline(target, line);
 }
 
-void replay(const DrawOp& op, Surface& target) {
-    switch (op.kind) {
-    case DrawOp::Kind::clear:
-        fillRect(target, toQRect(op.area), tableGreen);
-        break;
-    case DrawOp::Kind::label:
-    case DrawOp::Kind::splitLabel:
-        drawText(target, toQPoint(op.at), op.label);
-        break;
-    case DrawOp::Kind::figure:
-        drawText(target, toQPoint(op.at), figureText(op.value));
-        break;
-    case DrawOp::Kind::card:
-    case DrawOp::Kind::badge:
-        copySpriteTo(target, op.at, spriteOf(op));
-        break;
-    case DrawOp::Kind::lines:
-        drawLines(target, op.points);
-        break;
-    }
+template <TextOp Op> void drawOn(Surface& target, const Op& op) {
+    drawText(target, toQPoint(op.at), textOf(op));
 }
 
-// Every pixel the operation may change, with one to spare for the device pixels a smoothed edge
-// or a fractional ratio puts beside its logical rectangle.
-QRect touched(const DrawOp& op) {
-    QRect area = toQRect(op.area);
-    if (op.kind == DrawOp::Kind::label || op.kind == DrawOp::Kind::splitLabel) {
-        area = textBounds(toQPoint(op.at), op.label);
-    } else if (op.kind == DrawOp::Kind::figure) {
-        area = textBounds(toQPoint(op.at), figureText(op.value));
-    }
-    return area.adjusted(-1, -1, 1, 1);
+void drawOn(Surface& target, const CardOp& op) {
+    copySpriteTo(target, op.at, cardSprite(op.faceDown, op.card));
+}
+
+void drawOn(Surface& target, const BadgeOp& op) {
+    copySpriteTo(target, op.at, badgeSprite(op.badge));
+}
+
+void replay(const DrawOp& op, Surface& target) {
+    std::visit([&](const auto& each) { drawOn(target, each); }, op);
 }
 
 // Rectangles past this many are joined into the one that bounds them: still every pixel they held,
@@ -171,7 +109,7 @@ void clearInked(const Rect& area) {
 std::vector<QRect> inkOf(std::span<const DrawOp> ops) {
     std::vector<QRect> inked;
     for (const DrawOp& op : ops) {
-        if (op.kind != DrawOp::Kind::clear) {
+        if (!std::holds_alternative<ClearOp>(op)) {
             inked.push_back(touched(op));
         }
     }
@@ -184,16 +122,16 @@ void draw(DrawOp op) {
     if (!all.backBuffer) {
         return;
     }
-    if (op.kind == DrawOp::Kind::clear) {
-        clearInked(op.area);
+    if (const ClearOp* clear = std::get_if<ClearOp>(&op)) {
+        clearInked(clear->area);
     } else {
         replay(op, *all.backBuffer);
         const QRect area = touched(op);
         note(all.inked, area);
         note(all.unshown, area);
     }
-    if (isOpaque(op)) {
-        std::erase_if(all.kept, [&](const DrawOp& earlier) { return covers(op, earlier); });
+    if (const std::optional<Rect> area = opaqueArea(op)) {
+        std::erase_if(all.kept, [&](const DrawOp& earlier) { return covers(*area, earlier); });
     }
     all.kept.push_back(std::move(op));
 }
@@ -253,20 +191,6 @@ std::unique_ptr<Surface> greenBackBuffer(double scale) {
     return back;
 }
 
-DrawOp textOp(DrawOp::Kind kind, Point cellTopLeft) {
-    DrawOp op;
-    op.kind = kind;
-    op.at = cellTopLeft;
-    return op;
-}
-
-DrawOp spriteOp(DrawOp::Kind kind, HandId hand, Point topLeft) {
-    DrawOp op;
-    op.kind = kind;
-    op.hand = hand;
-    op.at = topLeft;
-    return op;
-}
 } // namespace
 
 std::span<const DrawOp> keptOperations() {
@@ -379,54 +303,31 @@ bool canvasReady() {
 }
 
 void canvasClear(Area area, Rect rect) {
-    DrawOp op;
-    op.cleared = area;
-    op.area = rect;
-    draw(std::move(op));
+    draw(ClearOp{area, rect});
 }
 
 void canvasLabel(Point cellTopLeft, std::string_view text) {
-    DrawOp op = textOp(DrawOp::Kind::label, cellTopLeft);
-    op.label = text;
-    draw(std::move(op));
+    draw(LabelOp{cellTopLeft, std::string(text)});
 }
 
 void canvasSplitLabel(Point cellTopLeft) {
-    DrawOp op = textOp(DrawOp::Kind::splitLabel, cellTopLeft);
-    op.label = "Split Hand";
-    draw(std::move(op));
+    draw(SplitLabelOp{cellTopLeft, "Split Hand"});
 }
 
 void canvasFigure(Figure figure, Point cellTopLeft, std::int32_t value) {
-    DrawOp op = textOp(DrawOp::Kind::figure, cellTopLeft);
-    op.figure = figure;
-    op.value = value;
-    draw(std::move(op));
+    draw(FigureOp{cellTopLeft, figure, value});
 }
 
 void canvasCard(HandId hand, const NextCard& next, Point topLeft) {
-    DrawOp op = spriteOp(DrawOp::Kind::card, hand, topLeft);
-    op.slot = next.slot;
-    op.faceDown = next.faceDown;
-    op.card = next.faceDown ? Card{} : next.card;
-    op.area = spriteLanding(spriteOf(op), topLeft);
-    draw(std::move(op));
+    draw(CardOp{topLeft, hand, next.slot, next.faceDown, next.faceDown ? Card{} : next.card});
 }
 
 void canvasBadge(HandId hand, BadgeKind badge, Point topLeft) {
-    DrawOp op = spriteOp(DrawOp::Kind::badge, hand, topLeft);
-    op.badge = badge;
-    op.area = spriteLanding(spriteOf(op), topLeft);
-    draw(std::move(op));
+    draw(BadgeOp{topLeft, hand, badge});
 }
 
 void canvasLines(std::span<const Point> points) {
-    if (points.empty()) {
-        return;
+    if (!points.empty()) {
+        draw(LinesOp{{points.begin(), points.end()}});
     }
-    DrawOp op;
-    op.kind = DrawOp::Kind::lines;
-    op.points.assign(points.begin(), points.end());
-    op.area = linesArea(op.points);
-    draw(std::move(op));
 }

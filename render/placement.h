@@ -1,8 +1,8 @@
 #pragma once
 
+#include "cards/card.h"
 #include "game/table_layout.h"
 #include "game/table_view.h"
-#include "game/table_view_state.h"
 #include "render/art/sprite_id.h"
 
 #include <cstdint>
@@ -18,7 +18,7 @@ Point handOrigin(HandId hand); // 0 player, 2 split, any other value the dealer
 Point cardPosition(HandId hand, std::int32_t slot);
 
 // The card's face, or the card back for the hole card.
-SpriteId cardSprite(const NextCard& next);
+SpriteId cardSprite(bool faceDown, const Card& card);
 
 // trunc(((slot - 4) * cardWidth * 0.5 + cardWidth) * 0.5 + originX - shift): a quarter of a card
 // further right with each card of the hand.

@@ -71,7 +71,7 @@ QImage sheetImage(std::string_view name) {
 QImage cardCellImage(std::string_view name, int width) {
     const bool back = name == "back";
     const QRect cell =
-        spriteRect(cardSprite(NextCard{1, back, back ? Card{} : card(std::string(name).c_str())}));
+        spriteRect(cardSprite(back, back ? Card{} : card(std::string(name).c_str())));
     return sheetImage("IDBCARDBITMAP").copy(cell.x(), cell.y(), width, cell.height());
 }
 
