@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/table_button.h"
+#include "game/table_layout.h"
 #include "game/table_view.h"
 
 #include <array>
