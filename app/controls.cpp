@@ -1,52 +1,31 @@
 #include "app/controls.h"
 
-#include "render/layout.h"
-#include "render/surfaces.h"
+#include "render/canvas.h"
+#include "render/qt_geometry.h"
 
 #include <QCoreApplication>
 
-namespace {
-using TableLayout::betPanelOrigin;
-using TableLayout::buttonOrigin;
-
-constexpr std::int32_t playWidth = 95;
-constexpr std::int32_t playHeight = 25;
-constexpr std::int32_t betWidth = 70;
-constexpr std::int32_t betHeight = 18;
-
-// Play buttons in columns 100 apart and rows 35 apart; bet buttons in a 2 x 2 block under the
-// Current Bet panel.
-constexpr ButtonPlace play(ControlId id, const char* caption, int column, int row) {
-    return {id,        caption,   buttonOrigin.x + 100 * column, buttonOrigin.y + 35 * row,
-            playWidth, playHeight};
-}
-constexpr ButtonPlace bet(ControlId id, const char* caption, int column, int row) {
-    return {id,       caption,  betPanelOrigin.x + 75 * column, betPanelOrigin.y + 25 + 23 * row,
-            betWidth, betHeight};
-}
-} // namespace
-
 // The captions are translated in the context "Buttons".
-const std::array<ButtonPlace, buttonCount> buttonPlaces{
+const std::array<ButtonPlace, buttonCount> buttonPlaces{{
     //: a 95 x 25 button: about 85 pixels of the desktop's button font
-    play(IDC_DEAL, QT_TRANSLATE_NOOP("Buttons", "Deal"), 0, 0),
+    {IDC_DEAL, QT_TRANSLATE_NOOP("Buttons", "Deal"), TableLayout::dealButton},
     //: a 95 x 25 button: about 85 pixels of the desktop's button font
-    play(IDC_HIT, QT_TRANSLATE_NOOP("Buttons", "Hit"), 1, 0),
+    {IDC_HIT, QT_TRANSLATE_NOOP("Buttons", "Hit"), TableLayout::hitButton},
     //: a 95 x 25 button: about 85 pixels of the desktop's button font
-    play(IDC_STAND, QT_TRANSLATE_NOOP("Buttons", "Stand"), 2, 0),
+    {IDC_STAND, QT_TRANSLATE_NOOP("Buttons", "Stand"), TableLayout::standButton},
     //: a 95 x 25 button: about 85 pixels of the desktop's button font
-    play(IDC_SPLIT, QT_TRANSLATE_NOOP("Buttons", "Split"), 2, 1),
+    {IDC_SPLIT, QT_TRANSLATE_NOOP("Buttons", "Split"), TableLayout::splitButton},
     //: a 95 x 25 button: about 85 pixels of the desktop's button font
-    play(IDC_DOUBLE, QT_TRANSLATE_NOOP("Buttons", "Double"), 1, 1),
+    {IDC_DOUBLE, QT_TRANSLATE_NOOP("Buttons", "Double"), TableLayout::doubleButton},
     //: a 70 x 18 button that adds 1 to the bet: about 60 pixels of the desktop's button font
-    bet(IDC_BETONE, QT_TRANSLATE_NOOP("Buttons", "Bet One"), 0, 0),
+    {IDC_BETONE, QT_TRANSLATE_NOOP("Buttons", "Bet One"), TableLayout::betOneButton},
     //: a 70 x 18 button that adds 5 to the bet: about 60 pixels
-    bet(IDC_BETFIVE, QT_TRANSLATE_NOOP("Buttons", "Bet Five"), 0, 1),
+    {IDC_BETFIVE, QT_TRANSLATE_NOOP("Buttons", "Bet Five"), TableLayout::betFiveButton},
     //: a 70 x 18 button that adds 10 to the bet: about 60 pixels
-    bet(IDC_BETTEN, QT_TRANSLATE_NOOP("Buttons", "Bet Ten"), 1, 0),
+    {IDC_BETTEN, QT_TRANSLATE_NOOP("Buttons", "Bet Ten"), TableLayout::betTenButton},
     //: a 70 x 18 button that sets the bet back to 5: about 60 pixels
-    bet(IDC_CLEAR, QT_TRANSLATE_NOOP("Buttons", "Clear"), 1, 1),
-};
+    {IDC_CLEAR, QT_TRANSLATE_NOOP("Buttons", "Clear"), TableLayout::clearButton},
+}};
 
 QString buttonCaption(const ButtonPlace& place) {
     return QCoreApplication::translate("Buttons", place.caption);
@@ -58,7 +37,7 @@ Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& c
         for (const ButtonPlace& place : buttonPlaces) {
             auto* button = new TableButton(buttonCaption(place), &area);
             buttons[place.id] = button;
-            button->setGeometry(place.x, place.y, place.width, place.height);
+            button->setGeometry(toQRect(place.rect));
             // the table, which lies under every button
             button->setColourBehind(QColor(tableGreen.red, tableGreen.green, tableGreen.blue));
             button->setFocusPolicy(Qt::NoFocus); // until keys are used (app/keyboard_play.h)

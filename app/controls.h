@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/table_button.h"
+#include "game/table_layout.h"
 #include "game/table_view.h"
 
 #include <array>
@@ -14,10 +15,7 @@ class QWidget;
 struct ButtonPlace {
     ControlId id;
     const char* caption; // in English
-    std::int32_t x;
-    std::int32_t y;
-    std::int32_t width;
-    std::int32_t height;
+    Rect rect;
 };
 
 // The nine buttons in the order they are created.

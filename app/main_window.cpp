@@ -7,6 +7,7 @@
 #include "app/table_widget.h"
 #include "app/window_placement.h"
 #include "game/table_state.h"
+#include "render/canvas.h"
 #include "render/table_surface.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,8 @@
 #include "app/table_widget.h"
 
+#include "game/table_layout.h"
 #include "raster/surface.h"
-#include "render/layout.h"
+#include "render/canvas.h"
 #include "render/table_surface.h"
 
 #include <QAbstractEventDispatcher>

@@ -1,6 +1,6 @@
 #include "app/window_placement.h"
 
-#include "render/layout.h"
+#include "game/table_layout.h"
 
 #include <algorithm>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/qt_geometry.h"
+
 #include <QMargins>
 #include <QPoint>
 #include <QSize>
@@ -13,6 +15,5 @@ QPoint windowOrigin(int screenWidth);
 // for every button and the Money box, and the window comes out larger instead.
 QSize clientSizeFor(const QMargins& frame, int menuBarHeight);
 
-// The part of the table that must be in view: the Money box frame ends at x 557 and the
-// lowest bet buttons at y 406.
-inline constexpr QSize tableExtent{558, 406};
+// The part of the table that must be in view.
+inline constexpr QSize tableExtent = toQRect(TableLayout::inView).size();

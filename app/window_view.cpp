@@ -1,5 +1,8 @@
 #include "app/window_view.h"
 
+#include "render/canvas.h"
+#include "render/qt_geometry.h"
+
 #include <QPushButton>
 
 WindowView::WindowView(QWidget& table, const Buttons& buttons) : table_(table), buttons_(buttons) {}
@@ -10,8 +13,7 @@ void WindowView::enableButton(ControlId id, bool enabled) {
 
 void WindowView::invalidateRect(const Rect& rect) {
     // Only what changed in it is copied to the screen.
-    invalid_ +=
-        unshownPart(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+    invalid_ += unshownPart(toQRect(rect));
 }
 
 void WindowView::updateWindow() {

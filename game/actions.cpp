@@ -15,8 +15,8 @@ void disableFirstActions(TableView& window) {
 }
 
 void refresh(TableView& window) {
-    window.invalidateRect(tableRect);
-    window.invalidateRect(moneyRect);
+    window.invalidateRect(TableLayout::tableRect);
+    window.invalidateRect(TableLayout::moneyRect);
     window.updateWindow();
 }
 
@@ -70,7 +70,7 @@ void onStand(TableView& window) {
             dealCardTo(DealerHandId);
             window.paintNextCard(DealerHandId);
             window.paintCounts();
-            window.invalidateRect(tableRect);
+            window.invalidateRect(TableLayout::tableRect);
             window.updateWindow();
         }
         toggleBettingMode(window);
@@ -145,6 +145,6 @@ void onSplit(TableView& window) {
     window.paintNextCard(SplitHandId);
     window.paintCounts();
     window.enableButton(IDC_SPLIT, false);
-    window.invalidateRect(tableRect);
+    window.invalidateRect(TableLayout::tableRect);
     window.updateWindow();
 }

@@ -5,7 +5,7 @@
 namespace {
 void showBet(TableView& window) {
     window.paintBet();
-    window.invalidateRect(betRect);
+    window.invalidateRect(TableLayout::betRect);
     window.updateWindow();
 }
 

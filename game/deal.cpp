@@ -98,7 +98,7 @@ void onDeal(TableView& window) {
     toggleBettingMode(window);
     window.enableButton(IDC_DOUBLE, true);
     checkNaturals(window);
-    window.invalidateRect(tableRect);
-    window.invalidateRect(moneyRect);
+    window.invalidateRect(TableLayout::tableRect);
+    window.invalidateRect(TableLayout::moneyRect);
     window.updateWindow();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/table_layout.h"
+
 #include <cstdint>
 
 // The seam through which the round logic shows what it changed. The game's window implements it
@@ -26,20 +28,6 @@ enum ControlId : std::int32_t {
 };
 inline constexpr std::int32_t buttonCount = 9;
 
-// Right and bottom edges are exclusive.
-struct Rect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
-
-inline constexpr Rect tableRect{0, 0, 600, 340};
-inline constexpr Rect moneyRect{505, 360, 545, 385};
-inline constexpr Rect betRect{325, 340, 450, 355};
-
 class TableView {
   public:
     virtual ~TableView() = default;
@@ -48,11 +36,12 @@ class TableView {
     virtual void paintCounts() = 0;
     virtual void paintMoney() = 0;
     virtual void paintBet() = 0;
-    virtual void paintSplitLabel() = 0; // "Split Hand" at (300, 155)
+    virtual void paintSplitLabel() = 0; // "Split Hand" above the split hand
     virtual void paintNextCard(HandId hand) = 0;
     virtual void paintResults(ResultTarget target, int naturalCheck) = 0;
 
     virtual void enableButton(ControlId id, bool enabled) = 0;
-    virtual void invalidateRect(const Rect& rect) = 0; // never erases the background
-    virtual void updateWindow() = 0;                   // repaints what is invalid before it returns
+    // TableLayout::tableRect, moneyRect or betRect; never erases the background
+    virtual void invalidateRect(const Rect& rect) = 0;
+    virtual void updateWindow() = 0; // repaints what is invalid before it returns
 };

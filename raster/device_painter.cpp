@@ -17,8 +17,10 @@ DevicePainter::~DevicePainter() {
     image_.setDevicePixelRatio(scale_);
 }
 
-QRect deviceRect(PixelRect rect, double scale) {
-    const QPoint topLeft(toDevice(rect.left, scale), toDevice(rect.top, scale));
-    const QPoint bottomRight(toDevice(rect.right, scale), toDevice(rect.bottom, scale));
+QRect deviceRect(const QRect& rect, double scale) {
+    // edge by edge: the right and bottom edges lie past the last pixel
+    const QPoint topLeft(toDevice(rect.x(), scale), toDevice(rect.y(), scale));
+    const QPoint bottomRight(toDevice(rect.x() + rect.width(), scale),
+                             toDevice(rect.y() + rect.height(), scale));
     return {topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())};
 }

@@ -25,4 +25,4 @@ class DevicePainter {
 };
 
 // The device pixels of a logical rectangle on a surface of that scale.
-QRect deviceRect(PixelRect rect, double scale);
+QRect deviceRect(const QRect& rect, double scale);

@@ -9,15 +9,11 @@
 #include <QPolygon>
 
 namespace {
-QRect toQRect(PixelRect rect) {
-    return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
-}
-
 constexpr int lineWidth = 2;
 } // namespace
 
-void fillRect(Surface& target, PixelRect rect, Rgb colour) {
-    if (rect.right <= rect.left || rect.bottom <= rect.top) {
+void fillRect(Surface& target, const QRect& rect, Rgb colour) {
+    if (rect.isEmpty()) {
         return;
     }
     DevicePainter device(target);
@@ -25,23 +21,19 @@ void fillRect(Surface& target, PixelRect rect, Rgb colour) {
                               QColor(colour.red, colour.green, colour.blue));
 }
 
-void copyBlock(Surface& target, PixelPoint topLeft, const Surface& source, PixelRect sourceRect) {
-    const QRect wanted = toQRect(sourceRect);
-    const QRect inside = wanted.intersected(source.image().rect());
+void copyBlock(Surface& target, QPoint topLeft, const Surface& source, const QRect& sourceRect) {
+    const QRect inside = sourceRect.intersected(source.image().rect());
     if (inside.isEmpty()) {
         return;
     }
-    const QPoint destination = QPoint(topLeft.x, topLeft.y) + (inside.topLeft() - wanted.topLeft());
+    const QPoint destination = topLeft + (inside.topLeft() - sourceRect.topLeft());
     QPainter painter(&target.image());
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(destination, source.image(), inside);
 }
 
-void drawWhitePolyline(Surface& target, std::span<const PixelPoint> points) {
-    QPolygon polygon;
-    for (const PixelPoint& point : points) {
-        polygon << QPoint(point.x, point.y);
-    }
+void drawWhitePolyline(Surface& target, std::span<const QPoint> points) {
+    const QPolygon polygon(QList<QPoint>(points.begin(), points.end()));
     if (target.scale() == 1.0) {
         QPainter painter(&target.image());
         painter.setRenderHint(QPainter::Antialiasing, false);

@@ -15,15 +15,13 @@ const QImage& SpriteSheet::spriteAt(std::int32_t sprite, std::int32_t width, std
     return found->second;
 }
 
-void copySprite(Surface& target, PixelPoint topLeft, SpriteSheet& sheet, std::int32_t sprite,
-                PixelRect part) {
+void copySprite(Surface& target, QPoint topLeft, SpriteSheet& sheet, std::int32_t sprite,
+                const QRect& part) {
     if (target.scale() == 1.0) {
         copyBlock(target, topLeft, sheet.picture(), part);
         return;
     }
-    const PixelRect landing{topLeft.x, topLeft.y, topLeft.x + part.right - part.left,
-                            topLeft.y + part.bottom - part.top};
-    const QRect device = deviceRect(landing, target.scale());
+    const QRect device = deviceRect(QRect(topLeft, part.size()), target.scale());
     if (device.isEmpty()) {
         return;
     }

@@ -3,6 +3,8 @@
 #include "raster/surface.h"
 
 #include <QImage>
+#include <QPoint>
+#include <QRect>
 
 #include <cstdint>
 #include <functional>
@@ -38,5 +40,5 @@ class SpriteSheet {
 // An opaque copy of a sprite, the logical rectangle `part` of the sheet, to `topLeft` in `target`,
 // clipped to the target: a block copy from the picture at one device pixel a pixel, else the
 // sprite drawn at the device size of the logical rectangle it lands on.
-void copySprite(Surface& target, PixelPoint topLeft, SpriteSheet& sheet, std::int32_t sprite,
-                PixelRect part);
+void copySprite(Surface& target, QPoint topLeft, SpriteSheet& sheet, std::int32_t sprite,
+                const QRect& part);

@@ -6,19 +6,6 @@
 
 class QImage;
 
-struct PixelPoint {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-};
-
-// Right and bottom edges are exclusive.
-struct PixelRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-};
-
 struct Rgb {
     std::uint8_t red = 0;
     std::uint8_t green = 0;

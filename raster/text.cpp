@@ -93,24 +93,24 @@ void drawRuns(QPainter& painter, QPointF baseline, const GlyphRuns& runs) {
     }
 }
 
-void drawPixelText(Surface& target, PixelPoint cellTopLeft, const QString& text) {
+void drawPixelText(Surface& target, QPoint cellTopLeft, const QString& text) {
     const QFont& font = textFonts()->pixels;
     QPainter painter(&target.image());
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    drawRuns(painter, QPointF(cellTopLeft.x, cellTopLeft.y + textFonts()->ascent),
+    drawRuns(painter, QPointF(cellTopLeft.x(), cellTopLeft.y() + textFonts()->ascent),
              laidOut(font, text, laidOutTexts().pixels, target.image()));
 }
 
 // The baseline lies where it lies at one device pixel a pixel, on a whole device pixel.
-void drawSmoothText(Surface& target, PixelPoint cellTopLeft, const QString& text) {
+void drawSmoothText(Surface& target, QPoint cellTopLeft, const QString& text) {
     const double scale = target.scale();
     const std::int32_t ascent = textFonts()->ascent;
     DevicePainter device(target);
     QPainter& painter = device.painter();
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.translate(toDevice(cellTopLeft.x, scale), toDevice(cellTopLeft.y + ascent, scale));
+    painter.translate(toDevice(cellTopLeft.x(), scale), toDevice(cellTopLeft.y() + ascent, scale));
     painter.scale(scale, scale);
     painter.setFont(textFonts()->smooth);
     painter.setPen(Qt::black);
@@ -157,7 +157,7 @@ bool loadTextFont() {
     return true;
 }
 
-void drawText(Surface& target, PixelPoint cellTopLeft, std::string_view text) {
+void drawText(Surface& target, QPoint cellTopLeft, std::string_view text) {
     if (!textFonts()) {
         return;
     }
@@ -168,16 +168,16 @@ void drawText(Surface& target, PixelPoint cellTopLeft, std::string_view text) {
     }
 }
 
-PixelRect textBounds(PixelPoint cellTopLeft, std::string_view text) {
+QRect textBounds(QPoint cellTopLeft, std::string_view text) {
     if (!textFonts()) {
-        return {cellTopLeft.x, cellTopLeft.y, cellTopLeft.x, cellTopLeft.y};
+        return {cellTopLeft, QSize(0, 0)};
     }
     std::int32_t width = 0;
     for (const char letter : text) {
         width += letter >= ' ' && letter <= '~' ? textFonts()->widest : textFonts()->widestAny;
     }
-    return {cellTopLeft.x - inkMargin, cellTopLeft.y - inkMargin, cellTopLeft.x + width + inkMargin,
-            cellTopLeft.y + textFonts()->height + inkMargin};
+    return QRect(cellTopLeft, QSize(width, textFonts()->height))
+        .adjusted(-inkMargin, -inkMargin, inkMargin, inkMargin);
 }
 
 std::int32_t textAdvance(std::string_view text) {

@@ -2,6 +2,9 @@
 
 #include "raster/surface.h"
 
+#include <QPoint>
+#include <QRect>
+
 #include <cstdint>
 #include <string_view>
 
@@ -18,11 +21,11 @@ inline constexpr std::int32_t textPixelSize = 11;
 // At one device pixel a pixel the letters are plain black pixels hinted to the grid, the same on
 // every machine; at any other device pixel ratio they are drawn at that resolution with smoothed
 // edges, as the window system's own text is.
-void drawText(Surface& target, PixelPoint cellTopLeft, std::string_view text);
+void drawText(Surface& target, QPoint cellTopLeft, std::string_view text);
 
 // A rectangle that holds every pixel drawText touches for `text` with its cell at `cellTopLeft`,
 // at any device pixel ratio; empty when the font is not loaded.
-PixelRect textBounds(PixelPoint cellTopLeft, std::string_view text);
+QRect textBounds(QPoint cellTopLeft, std::string_view text);
 
 // Horizontal advance of `text` in the table's font at one device pixel a pixel; 0 when the font
 // is not loaded.

@@ -1,12 +1,14 @@
+#include "render/canvas.h"
+
+#include "game/table_layout.h"
 #include "raster/drawing.h"
 #include "raster/sprite_sheet.h"
 #include "raster/text.h"
 #include "render/art/badges.h"
 #include "render/art/card_sheet.h"
 #include "render/art/fonts.h"
-#include "render/layout.h"
 #include "render/placement.h"
-#include "render/surfaces.h"
+#include "render/qt_geometry.h"
 #include "render/words.h"
 
 #include <QImage>
@@ -14,8 +16,11 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -35,98 +40,36 @@ Canvas& canvas() {
     return all;
 }
 
-bool inside(const PixelRect& inner, const PixelRect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
-bool inside(const PixelPoint& point, const PixelRect& rect) {
-    return point.x >= rect.left && point.y >= rect.top && point.x < rect.right &&
-           point.y < rect.bottom;
-}
-
-bool isText(const DrawOp& op) {
-    return op.kind == DrawOp::Kind::label || op.kind == DrawOp::Kind::splitLabel ||
-           op.kind == DrawOp::Kind::figure;
-}
-
-bool isOpaque(const DrawOp& op) {
-    return op.kind == DrawOp::Kind::clear || op.kind == DrawOp::Kind::card ||
-           op.kind == DrawOp::Kind::badge;
-}
-
-// A fill or a sprite covers an earlier sprite, fill or line inside it, and the text of its own
-// panel: text whose cell starts inside it. (A figure too long for its panel is drawn whole, and
-// its tail stays beside the panel until the table is drawn again at another ratio.)
-bool covers(const DrawOp& later, const DrawOp& earlier) {
-    if (isText(earlier)) {
-        return inside(earlier.at, later.area);
-    }
-    return inside(earlier.area, later.area);
-}
-
-PixelRect linesArea(const std::vector<PixelPoint>& points) {
-    PixelRect area{points.front().x, points.front().y, points.front().x, points.front().y};
-    for (const PixelPoint& point : points) {
-        area = {std::min(area.left, point.x), std::min(area.top, point.y),
-                std::max(area.right, point.x), std::max(area.bottom, point.y)};
-    }
-    return {area.left - 3, area.top - 3, area.right + 4, area.bottom + 4};
-}
-
-PixelRect spriteLanding(SpriteId sprite, PixelPoint topLeft) {
-    const SpriteRect part = spriteRect(sprite);
-    return {topLeft.x, topLeft.y, topLeft.x + part.width, topLeft.y + part.height};
-}
-
-void copySpriteTo(Surface& target, PixelPoint topLeft, SpriteId sprite) {
+void copySpriteTo(Surface& target, Point topLeft, SpriteId sprite) {
     Canvas& all = canvas();
     SpriteSheet& sheet = sheetOf(sprite) == SheetId::cards ? *all.cards : *all.results;
-    const SpriteRect part = spriteRect(sprite);
-    copySprite(target, topLeft, sheet, spriteNumber(sprite),
-               {part.left, part.top, part.left + part.width, part.top + part.height});
+    copySprite(target, toQPoint(topLeft), sheet, spriteNumber(sprite), spriteRect(sprite));
+}
+
+void drawOn(Surface& target, const ClearOp& op) {
+    fillRect(target, toQRect(op.area), tableGreen);
+}
+
+void drawOn(Surface& target, const LinesOp& op) {
+    std::vector<QPoint> line;
+    std::transform(op.points.begin(), op.points.end(), std::back_inserter(line), toQPoint);
+    drawWhitePolyline(target, line);
+}
+
+template <TextOp Op> void drawOn(Surface& target, const Op& op) {
+    drawText(target, toQPoint(op.at), textOf(op));
+}
+
+void drawOn(Surface& target, const CardOp& op) {
+    copySpriteTo(target, op.at, cardSprite(op.faceDown, op.card));
+}
+
+void drawOn(Surface& target, const BadgeOp& op) {
+    copySpriteTo(target, op.at, badgeSprite(op.badge));
 }
 
 void replay(const DrawOp& op, Surface& target) {
-    switch (op.kind) {
-    case DrawOp::Kind::clear:
-        fillRect(target, op.area, tableGreen);
-        break;
-    case DrawOp::Kind::label:
-    case DrawOp::Kind::splitLabel:
-        drawText(target, op.at, op.label);
-        break;
-    case DrawOp::Kind::figure:
-        drawText(target, op.at, figureText(op.value));
-        break;
-    case DrawOp::Kind::card:
-    case DrawOp::Kind::badge:
-        copySpriteTo(target, op.at, spriteOf(op));
-        break;
-    case DrawOp::Kind::lines:
-        drawWhitePolyline(target, op.points);
-        break;
-    }
-}
-
-QRect toQRect(const PixelRect& rect) {
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
-PixelRect toPixelRect(const QRect& rect) {
-    return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
-}
-
-// Every pixel the operation may change, with one to spare for the device pixels a smoothed edge
-// or a fractional ratio puts beside its logical rectangle.
-QRect touched(const DrawOp& op) {
-    PixelRect area = op.area;
-    if (op.kind == DrawOp::Kind::label || op.kind == DrawOp::Kind::splitLabel) {
-        area = textBounds(op.at, op.label);
-    } else if (op.kind == DrawOp::Kind::figure) {
-        area = textBounds(op.at, figureText(op.value));
-    }
-    return toQRect(area).adjusted(-1, -1, 1, 1);
+    std::visit([&](const auto& each) { drawOn(target, each); }, op);
 }
 
 // Rectangles past this many are joined into the one that bounds them: still every pixel they held,
@@ -151,13 +94,13 @@ void note(std::vector<QRect>& rects, const QRect& rect) {
 
 // A fill of the green paints only what is not green already: the same picture, and a new round
 // touches the few pixels the last one drew rather than the whole card area.
-void clearInked(const PixelRect& area) {
+void clearInked(const Rect& area) {
     Canvas& all = canvas();
     const QRect cleared = toQRect(area);
     for (const QRect& ink : all.inked) {
         const QRect stale = ink & cleared;
         if (!stale.isEmpty()) {
-            fillRect(*all.backBuffer, toPixelRect(stale), tableGreen);
+            fillRect(*all.backBuffer, stale, tableGreen);
             note(all.unshown, stale.adjusted(-1, -1, 1, 1));
         }
     }
@@ -167,7 +110,7 @@ void clearInked(const PixelRect& area) {
 std::vector<QRect> inkOf(std::span<const DrawOp> ops) {
     std::vector<QRect> inked;
     for (const DrawOp& op : ops) {
-        if (op.kind != DrawOp::Kind::clear) {
+        if (!std::holds_alternative<ClearOp>(op)) {
             inked.push_back(touched(op));
         }
     }
@@ -180,16 +123,16 @@ void draw(DrawOp op) {
     if (!all.backBuffer) {
         return;
     }
-    if (op.kind == DrawOp::Kind::clear) {
-        clearInked(op.area);
+    if (const ClearOp* clear = std::get_if<ClearOp>(&op)) {
+        clearInked(clear->area);
     } else {
         replay(op, *all.backBuffer);
         const QRect area = touched(op);
         note(all.inked, area);
         note(all.unshown, area);
     }
-    if (isOpaque(op)) {
-        std::erase_if(all.kept, [&](const DrawOp& earlier) { return covers(op, earlier); });
+    if (const std::optional<Rect> area = opaqueArea(op)) {
+        std::erase_if(all.kept, [&](const DrawOp& earlier) { return covers(*area, earlier); });
     }
     all.kept.push_back(std::move(op));
 }
@@ -209,9 +152,8 @@ QImage paintSprite(const Surface& picture, std::int32_t number, std::int32_t wid
                                        badgeWords()[static_cast<std::size_t>(sprite.row)])
                    : renderCardSprite(sprite, size, family);
     }
-    const SpriteRect part = spriteRect(sprite);
     return picture.image()
-        .copy(part.left, part.top, part.width, part.height)
+        .copy(spriteRect(sprite))
         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -239,7 +181,7 @@ std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, st
     }
     noteFailure(failure, "the image resource " + std::string(name));
     auto blank = std::make_unique<Surface>(width, height);
-    fillRect(*blank, {0, 0, width, height}, Rgb{255, 255, 255});
+    fillRect(*blank, QRect(0, 0, width, height), Rgb{255, 255, 255});
     return blank;
 }
 
@@ -261,33 +203,12 @@ std::unique_ptr<Surface> loadResultSheet(std::string& failure) {
 std::unique_ptr<Surface> greenBackBuffer(double scale) {
     auto back = std::make_unique<Surface>(TableLayout::backBufferWidth,
                                           TableLayout::backBufferHeight, scale);
-    fillRect(*back, {0, 0, TableLayout::backBufferWidth, TableLayout::backBufferHeight},
+    fillRect(*back, QRect(0, 0, TableLayout::backBufferWidth, TableLayout::backBufferHeight),
              tableGreen);
     return back;
 }
 
-DrawOp textOp(DrawOp::Kind kind, PixelPoint cellTopLeft) {
-    DrawOp op;
-    op.kind = kind;
-    op.at = cellTopLeft;
-    return op;
-}
-
-DrawOp spriteOp(DrawOp::Kind kind, HandId hand, PixelPoint topLeft) {
-    DrawOp op;
-    op.kind = kind;
-    op.hand = hand;
-    op.at = topLeft;
-    return op;
-}
 } // namespace
-
-SpriteId spriteOf(const DrawOp& op) {
-    if (op.kind == DrawOp::Kind::badge) {
-        return badgeSprite(op.badge);
-    }
-    return op.faceDown ? backSprite() : faceSprite(op.card.suit, op.card.rank);
-}
 
 std::span<const DrawOp> keptOperations() {
     return canvas().kept;
@@ -304,7 +225,7 @@ void openCanvas(double scale, std::string& failure) {
     all.results = makeSheet(loadResultSheet(failure));
 }
 
-void closeCanvas() {
+void releaseTableSurface() {
     Canvas& all = canvas();
     all.backBuffer.reset();
     all.cards.reset();
@@ -331,7 +252,7 @@ void redrawCanvas(double scale) {
     all.unshown.clear(); // drawn again inside the paint that shows the whole window
 }
 
-void prepareCanvas() {
+void prepareTableArt() {
     Canvas& all = canvas();
     if (!all.backBuffer) {
         return;
@@ -339,14 +260,13 @@ void prepareCanvas() {
     // Each sprite is drawn at the device size it has where the first deal's first card lands, and
     // kept by its sheet; the scratch surface is too small to take any of it.
     Surface scratch(SheetGeometry::cardWidth, SheetGeometry::cardHeight, all.backBuffer->scale());
-    const PixelPoint origin{TableLayout::playerOrigin.x, TableLayout::playerOrigin.y};
     for (const SpriteId sprite : allSprites()) {
-        copySpriteTo(scratch, origin, sprite);
+        copySpriteTo(scratch, TableLayout::playerOrigin, sprite);
     }
     drawText(scratch, {0, 0}, "-0123456789");
 }
 
-QRegion canvasUnshown(const QRect& within) {
+QRegion unshownPart(const QRect& within) {
     std::vector<QRect> parts;
     for (const QRect& rect : canvas().unshown) {
         if (const QRect part = rect & within; !part.isEmpty()) {
@@ -374,7 +294,7 @@ QRegion canvasUnshown(const QRect& within) {
     return region;
 }
 
-void canvasShown(const QRegion& region) {
+void markShown(const QRegion& region) {
     std::vector<QRect> still;
     for (const QRect& rect : canvas().unshown) {
         for (const QRect& part : QRegion(rect) - region) {
@@ -384,63 +304,46 @@ void canvasShown(const QRegion& region) {
     canvas().unshown = std::move(still);
 }
 
-const Surface* canvasSurface() {
-    return canvas().backBuffer.get();
+const Surface& backBuffer() {
+    static const Surface none(0, 0);
+    const Surface* back = canvas().backBuffer.get();
+    return back ? *back : none;
+}
+
+double tableSurfaceScale() {
+    return backBuffer().scale();
 }
 
 bool canvasReady() {
     return canvas().backBuffer != nullptr;
 }
 
-void canvasClear(Area area, PixelRect rect) {
-    DrawOp op;
-    op.cleared = area;
-    op.area = rect;
-    draw(std::move(op));
+void canvasClear(Area area, Rect rect) {
+    draw(ClearOp{area, rect});
 }
 
-void canvasLabel(PixelPoint cellTopLeft, std::string_view text) {
-    DrawOp op = textOp(DrawOp::Kind::label, cellTopLeft);
-    op.label = text;
-    draw(std::move(op));
+void canvasLabel(Point cellTopLeft, std::string_view text) {
+    draw(LabelOp{cellTopLeft, std::string(text)});
 }
 
-void canvasSplitLabel(PixelPoint cellTopLeft) {
-    DrawOp op = textOp(DrawOp::Kind::splitLabel, cellTopLeft);
-    op.label = captionText(Caption::splitHand);
-    draw(std::move(op));
+void canvasSplitLabel(Point cellTopLeft) {
+    draw(SplitLabelOp{cellTopLeft, captionText(Caption::splitHand)});
 }
 
-void canvasFigure(Figure figure, PixelPoint cellTopLeft, std::int32_t value) {
-    DrawOp op = textOp(DrawOp::Kind::figure, cellTopLeft);
-    op.figure = figure;
-    op.value = value;
-    draw(std::move(op));
+void canvasFigure(Figure figure, Point cellTopLeft, std::int32_t value) {
+    draw(FigureOp{cellTopLeft, figure, value});
 }
 
-void canvasCard(HandId hand, const NextCard& next, PixelPoint topLeft) {
-    DrawOp op = spriteOp(DrawOp::Kind::card, hand, topLeft);
-    op.slot = next.slot;
-    op.faceDown = next.faceDown;
-    op.card = next.faceDown ? Card{} : next.card;
-    op.area = spriteLanding(spriteOf(op), topLeft);
-    draw(std::move(op));
+void canvasCard(HandId hand, const NextCard& next, Point topLeft) {
+    draw(CardOp{topLeft, hand, next.slot, next.faceDown, next.faceDown ? Card{} : next.card});
 }
 
-void canvasBadge(HandId hand, BadgeKind badge, PixelPoint topLeft) {
-    DrawOp op = spriteOp(DrawOp::Kind::badge, hand, topLeft);
-    op.badge = badge;
-    op.area = spriteLanding(spriteOf(op), topLeft);
-    draw(std::move(op));
+void canvasBadge(HandId hand, BadgeKind badge, Point topLeft) {
+    draw(BadgeOp{topLeft, hand, badge});
 }
 
-void canvasLines(std::span<const PixelPoint> points) {
-    if (points.empty()) {
-        return;
+void canvasLines(std::span<const Point> points) {
+    if (!points.empty()) {
+        draw(LinesOp{{points.begin(), points.end()}});
     }
-    DrawOp op;
-    op.kind = DrawOp::Kind::lines;
-    op.points.assign(points.begin(), points.end());
-    op.area = linesArea(op.points);
-    draw(std::move(op));
 }

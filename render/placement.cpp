@@ -1,7 +1,5 @@
 #include "render/placement.h"
 
-using TableLayout::Point;
-
 Point handOrigin(HandId hand) {
     switch (hand) {
     case PlayerHandId:
@@ -18,8 +16,8 @@ Point cardPosition(HandId hand, std::int32_t slot) {
     return {origin.x + (slot - 1) * SheetGeometry::coveredStrip, origin.y};
 }
 
-SpriteId cardSprite(const NextCard& next) {
-    return next.faceDown ? backSprite() : faceSprite(next.card.suit, next.card.rank);
+SpriteId cardSprite(bool faceDown, const Card& card) {
+    return faceDown ? backSprite() : faceSprite(card.suit, card.rank);
 }
 
 std::int32_t badgeX(std::int32_t slot, std::int32_t originX, std::int32_t shift) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "cards/card.h"
+#include "game/table_layout.h"
 #include "game/table_view.h"
-#include "game/table_view_state.h"
 #include "render/art/sprite_id.h"
-#include "render/layout.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,14 +11,14 @@
 
 // Where cards and badges go and which badge a hand earns: plain rules, no drawing.
 
-TableLayout::Point handOrigin(HandId hand); // 0 player, 2 split, any other value the dealer
+Point handOrigin(HandId hand); // 0 player, 2 split, any other value the dealer
 
 // Top-left in the back buffer of the card at a 1-based slot: each card covers all but the left
 // coveredStrip columns of the card before it.
-TableLayout::Point cardPosition(HandId hand, std::int32_t slot);
+Point cardPosition(HandId hand, std::int32_t slot);
 
 // The card's face, or the card back for the hole card.
-SpriteId cardSprite(const NextCard& next);
+SpriteId cardSprite(bool faceDown, const Card& card);
 
 // trunc(((slot - 4) * cardWidth * 0.5 + cardWidth) * 0.5 + originX - shift): a quarter of a card
 // further right with each card of the hand.
@@ -28,7 +28,7 @@ std::int32_t badgeY(std::int32_t originY); // trunc(cardHeight * 0.38 + originY)
 // The badge's top-left for a hand whose next card would go to `slot`. The dealer's natural badge
 // sits at the hand's origin; the player's natural badge moves left by naturalBadgeShift; the
 // split hand's badges never move.
-TableLayout::Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind);
+Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind);
 
 // The dealer's badge: bust over 21, natural for a 21 settled right after the deal, else none.
 std::optional<BadgeKind> dealerBadge(std::int32_t dealerTotal, bool naturalCheck);

@@ -1,6 +1,8 @@
 #include "render/table_content.h"
 
-#include "render/drawing_record.h"
+#include "render/canvas.h"
+
+#include <variant>
 
 namespace {
 ShownHand& handOf(TableContent& shown, HandId hand) {
@@ -14,67 +16,63 @@ ShownHand& handOf(TableContent& shown, HandId hand) {
     }
 }
 
-void readClear(TableContent& shown, Area area) {
-    if (area == Area::cardArea) { // the card area holds the count panel too
+void read(TableContent& shown, const ClearOp& op) {
+    if (op.cleared == Area::cardArea) { // the card area holds the count panel too
         shown.dealer = {};
         shown.player = {};
         shown.split = {};
         shown.splitLabel = false;
         shown.counts.reset();
-    } else if (area == Area::countPanel) {
+    } else if (op.cleared == Area::countPanel) {
         shown.counts = CountFigures{};
     }
 }
 
-void readFigure(TableContent& shown, Figure figure, std::int32_t value) {
-    if (figure == Figure::bet) {
-        shown.bet = value;
+void read(TableContent& shown, const FigureOp& op) {
+    if (op.figure == Figure::bet) {
+        shown.bet = op.value;
         return;
     }
-    if (figure == Figure::bank) {
-        shown.bank = value;
+    if (op.figure == Figure::bank) {
+        shown.bank = op.value;
         return;
     }
     CountFigures& counts = shown.counts ? *shown.counts : shown.counts.emplace();
-    if (figure == Figure::dealerCount) {
-        counts.dealer = value;
-    } else if (figure == Figure::playerCount) {
-        counts.player = value;
+    if (op.figure == Figure::dealerCount) {
+        counts.dealer = op.value;
+    } else if (op.figure == Figure::playerCount) {
+        counts.player = op.value;
     } else {
-        counts.split = value;
+        counts.split = op.value;
         counts.splitRow = true;
     }
 }
+
+void read(TableContent& shown, const SplitLabelOp&) {
+    shown.splitLabel = true;
+}
+
+// A card at a slot covers whatever lay there: the back of the hole card when it is turned, the
+// card that a split moved away.
+void read(TableContent& shown, const CardOp& op) {
+    std::vector<ShownCard>& cards = handOf(shown, op.hand).cards;
+    cards.resize(static_cast<std::size_t>(op.slot));
+    cards.back() = {op.faceDown, op.card};
+}
+
+void read(TableContent& shown, const BadgeOp& op) {
+    handOf(shown, op.hand).badge = op.badge;
+}
+
+// The hand and panel labels and the Money box's frame say nothing of the round.
+void read(TableContent&, const LabelOp&) {}
+void read(TableContent&, const LinesOp&) {}
 } // namespace
 
 TableContent tableContent() {
     TableContent shown;
     for (const DrawOp& op : keptOperations()) {
-        switch (op.kind) {
-        case DrawOp::Kind::clear:
-            readClear(shown, op.cleared);
-            break;
-        case DrawOp::Kind::splitLabel:
-            shown.splitLabel = true;
-            break;
-        case DrawOp::Kind::figure:
-            readFigure(shown, op.figure, op.value);
-            break;
-        case DrawOp::Kind::card: {
-            // A card at a slot covers whatever lay there: the back of the hole card when it is
-            // turned, the card that a split moved away.
-            std::vector<ShownCard>& cards = handOf(shown, op.hand).cards;
-            cards.resize(static_cast<std::size_t>(op.slot));
-            cards.back() = {op.faceDown, op.card};
-            break;
-        }
-        case DrawOp::Kind::badge:
-            handOf(shown, op.hand).badge = op.badge;
-            break;
-        case DrawOp::Kind::label:
-        case DrawOp::Kind::lines:
-            break;
-        }
+        std::visit([&](const auto& each) { read(shown, each); }, op);
     }
     return shown;
 }

@@ -1,24 +1,21 @@
 #include "render/table_surface.h"
 
+#include "game/table_layout.h"
 #include "game/table_state.h"
 #include "game/table_view_state.h"
 #include "raster/text.h"
-#include "render/layout.h"
+#include "render/canvas.h"
 #include "render/placement.h"
-#include "render/surfaces.h"
 #include "render/words.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace {
-constexpr PixelRect countRect{0, 275, 150, 340};
-constexpr std::int32_t countFigureColumn = 120;
-constexpr std::int32_t countRowStep = 20;
 constexpr double smallestScale = 1.0;
 constexpr double largestScale = 4.0;
 
@@ -27,48 +24,51 @@ std::string& failureText() {
     return failure;
 }
 
-PixelRect toPixelRect(const Rect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-PixelPoint moneyBoxAt(std::int32_t dx, std::int32_t dy) {
-    return {TableLayout::moneyBoxOrigin.x + dx, TableLayout::moneyBoxOrigin.y + dy};
-}
-
 void drawHandLabels() {
-    canvasLabel({10, 5}, captionText(Caption::dealersHand));
-    canvasLabel({10, 145}, captionText(Caption::playersHand));
+    canvasLabel(TableLayout::dealerLabel, captionText(Caption::dealersHand));
+    canvasLabel(TableLayout::playerLabel, captionText(Caption::playersHand));
 }
 
 void drawMoneyBox() {
-    canvasLabel(moneyBoxAt(10, 5), captionText(Caption::money));
-    // An open frame: the gap in its top edge holds the label.
-    const std::array<PixelPoint, 6> frame{moneyBoxAt(58, 14), moneyBoxAt(65, 14),
-                                          moneyBoxAt(65, 60), moneyBoxAt(0, 60),
-                                          moneyBoxAt(0, 13),  moneyBoxAt(5, 14)};
-    canvasLines(frame);
+    canvasLabel(TableLayout::moneyLabel, captionText(Caption::money));
+    canvasLines(TableLayout::moneyFrame);
 }
 
 void drawCountRow(std::int32_t row, Caption label, Figure figure, std::int32_t value) {
-    const std::int32_t y = countRect.top + row * countRowStep;
-    canvasLabel({countRect.left + 10, y}, captionText(label));
-    canvasFigure(figure, {countRect.left + countFigureColumn, y}, value);
+    const std::int32_t y = TableLayout::countRect.top + row * TableLayout::countRowStep;
+    canvasLabel({TableLayout::countLabelColumn, y}, captionText(label));
+    canvasFigure(figure, {TableLayout::countFigureColumn, y}, value);
+}
+
+void drawCountPanel() {
+    canvasClear(Area::countPanel, TableLayout::countRect);
+    const CountFigures figures = countFigures();
+    drawCountRow(0, Caption::dealersCount, Figure::dealerCount, figures.dealer);
+    drawCountRow(1, Caption::playersCount, Figure::playerCount, figures.player);
+    if (figures.splitRow) {
+        drawCountRow(2, Caption::splitCount, Figure::splitCount, figures.split);
+    }
+}
+
+void drawMoneyPanel() {
+    canvasClear(Area::moneyPanel, TableLayout::moneyRect);
+    canvasFigure(Figure::bank, TableLayout::moneyFigure, table.bank);
+}
+
+void drawBetPanel() {
+    canvasClear(Area::betPanel, TableLayout::betRect);
+    canvasLabel(TableLayout::betPanelOrigin, captionText(Caption::currentBet));
+    canvasFigure(Figure::bet, TableLayout::betFigure, table.bet);
+}
+
+void drawBadge(HandId hand, BadgeKind kind) {
+    canvasBadge(hand, kind, badgePosition(hand, slotOf(hand), kind));
+}
+
+void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, bool naturalCheck) {
+    drawBadge(hand, handBadge(handTotal(handFor(hand)), dealerTotal, dealerBusted, naturalCheck));
 }
 } // namespace
-
-const Surface& backBuffer() {
-    static const Surface none(0, 0);
-    const Surface* back = canvasSurface();
-    return back ? *back : none;
-}
-
-QRegion unshownPart(const QRect& rect) {
-    return canvasUnshown(rect);
-}
-
-void markShown(const QRegion& region) {
-    canvasShown(region);
-}
 
 double drawableScale(double requested) {
     const double drawable = std::isfinite(requested)
@@ -95,23 +95,14 @@ bool createTableSurface(double scale) {
 
     drawHandLabels();
     drawMoneyBox();
-    paintCountPanel();
-    paintMoneyPanel();
-    paintBetPanel();
+    drawCountPanel();
+    drawMoneyPanel();
+    drawBetPanel();
     return failure.empty();
 }
 
 const std::string& tableSurfaceFailure() {
     return failureText();
-}
-
-void releaseTableSurface() {
-    closeCanvas();
-}
-
-double tableSurfaceScale() {
-    const Surface* back = canvasSurface();
-    return back ? back->scale() : 1.0;
 }
 
 void rescaleTableSurface(double requested) {
@@ -121,47 +112,44 @@ void rescaleTableSurface(double requested) {
     }
 }
 
-void prepareTableArt() {
-    prepareCanvas();
-}
-
-void paintCountPanel() {
-    canvasClear(Area::countPanel, countRect);
-    const CountFigures figures = countFigures();
-    drawCountRow(0, Caption::dealersCount, Figure::dealerCount, figures.dealer);
-    drawCountRow(1, Caption::playersCount, Figure::playerCount, figures.player);
-    if (figures.splitRow) {
-        drawCountRow(2, Caption::splitCount, Figure::splitCount, figures.split);
-    }
-}
-
-void paintMoneyPanel() {
-    canvasClear(Area::moneyPanel, toPixelRect(moneyRect));
-    canvasFigure(Figure::bank, moneyBoxAt(18, 29), table.bank);
-}
-
-void paintBetPanel() {
-    canvasClear(Area::betPanel, toPixelRect(betRect));
-    const TableLayout::Point panel = TableLayout::betPanelOrigin;
-    canvasLabel({panel.x, panel.y}, captionText(Caption::currentBet));
-    canvasFigure(Figure::bet, {panel.x + 85, panel.y}, table.bet);
-}
-
 void TablePainter::clearTable() {
-    canvasClear(Area::cardArea, toPixelRect(tableRect));
+    canvasClear(Area::cardArea, TableLayout::tableRect);
     drawHandLabels();
 }
 
 void TablePainter::paintCounts() {
-    paintCountPanel();
+    drawCountPanel();
 }
+
 void TablePainter::paintMoney() {
-    paintMoneyPanel();
+    drawMoneyPanel();
 }
+
 void TablePainter::paintBet() {
-    paintBetPanel();
+    drawBetPanel();
 }
 
 void TablePainter::paintSplitLabel() {
-    canvasSplitLabel({300, 155});
+    canvasSplitLabel(TableLayout::splitLabel);
+}
+
+void TablePainter::paintNextCard(HandId hand) {
+    const NextCard next = takeNextCard(hand); // advances the slot even when nothing is drawn
+    canvasCard(hand, next, cardPosition(hand, next.slot));
+}
+
+void TablePainter::paintResults(ResultTarget target, int naturalCheck) {
+    const bool natural = naturalCheck != 0;
+    const std::int32_t dealerTotal = handTotal(table.dealerHand);
+    const std::optional<BadgeKind> dealer = dealerBadge(dealerTotal, natural);
+    if (dealer) {
+        drawBadge(DealerHandId, *dealer);
+    }
+    const bool dealerBusted = dealer == BadgeBust;
+    if (target == ResultBoth || target == ResultPlayer) {
+        drawHandBadge(PlayerHandId, dealerTotal, dealerBusted, natural);
+    }
+    if (target != ResultPlayer) {
+        drawHandBadge(SplitHandId, dealerTotal, dealerBusted, natural);
+    }
 }

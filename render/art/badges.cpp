@@ -9,17 +9,13 @@
 
 namespace {
 
-// In row order: bust, win, lose, natural, push. The win badge is one column narrower than its copy
-// width.
-constexpr int framedWidths[SheetGeometry::badgeCount] = {57, 51, 54, 110, 62};
-
 constexpr int letteringPixelSize = 16;
 
 // Plain black pixels at one device pixel a pixel, smoothed edges at any other resolution.
 void drawBadge(QPainter& painter, BadgeKind kind, const QString& family, const QString& word,
                bool smooth) {
-    const SpriteRect part = spriteRect(badgeSprite(kind));
-    const QRect box(part.left, part.top, framedWidths[kind], part.height);
+    QRect box = spriteRect(badgeSprite(kind));
+    box.setWidth(SheetGeometry::badgeFrameWidth(kind));
     painter.setFont(letteringFont(family, letteringPixelSize, smooth));
     painter.fillRect(box, SheetColors::badge);
     frameBox(painter, box, SheetColors::black);
@@ -30,7 +26,7 @@ void drawBadge(QPainter& painter, BadgeKind kind, const QString& family, const Q
 } // namespace
 
 int letteringRoom(BadgeKind kind) {
-    return framedWidths[kind] - 4;
+    return SheetGeometry::badgeFrameWidth(kind) - 4;
 }
 
 QFont badgeLetteringFont(const QString& family) {
@@ -51,8 +47,6 @@ QImage renderResultSheet(const QString& family, const BadgeWords& words) {
 }
 
 QImage renderBadgeSprite(BadgeKind kind, QSize size, const QString& family, const QString& word) {
-    const SpriteRect part = spriteRect(badgeSprite(kind));
-    return drawPartToFill(QRect(part.left, part.top, part.width, part.height), size,
-                          SheetColors::face,
+    return drawPartToFill(spriteRect(badgeSprite(kind)), size, SheetColors::face,
                           [&](QPainter& painter) { drawBadge(painter, kind, family, word, true); });
 }

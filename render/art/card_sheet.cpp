@@ -12,11 +12,6 @@
 
 namespace {
 
-QRect cellOf(SpriteId card) {
-    const SpriteRect cell = spriteRect(card);
-    return {cell.left, cell.top, cell.width, cell.height};
-}
-
 void drawBlankCard(QPainter& painter, const QRect& cell) {
     painter.fillRect(cell, SheetColors::face);
     frameBox(painter, cell, SheetColors::frame);
@@ -33,7 +28,7 @@ void drawFace(QPainter& painter, const QRect& cell, Suit suit, int rank, const Q
 }
 
 void drawCard(QPainter& painter, SpriteId card, const QString& family) {
-    const QRect cell = cellOf(card);
+    const QRect cell = spriteRect(card);
     if (card.kind == SpriteId::Kind::face) {
         drawFace(painter, cell, static_cast<Suit>(card.column), card.row + 1, family);
         return;
@@ -57,6 +52,6 @@ QImage renderCardSheet(const QString& family) {
 }
 
 QImage renderCardSprite(SpriteId card, QSize size, const QString& family) {
-    return drawPartToFill(cellOf(card), size, SheetColors::face,
+    return drawPartToFill(spriteRect(card), size, SheetColors::face,
                           [&](QPainter& painter) { drawCard(painter, card, family); });
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QRect>
+
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -30,10 +33,13 @@ inline constexpr std::int32_t cardSheetHeight = (backRow + 1) * cardHeight; // 1
 
 inline constexpr std::int32_t badgeHeight = 27;
 inline constexpr std::int32_t badgeCount = 5;
-// What the table copies of each badge, by kind; the win badge takes one white column past its
-// frame.
+// What the table copies of each badge, by kind: the framed badge, and for the win badge one white
+// column past its frame.
 inline constexpr std::array<std::int32_t, badgeCount> badgeCopyWidths{57, 52, 54, 110, 62};
-inline constexpr std::int32_t resultSheetWidth = 110; // the natural badge, the widest
+constexpr std::int32_t badgeFrameWidth(BadgeKind kind) {
+    return badgeCopyWidths[kind] - (kind == BadgeWin ? 1 : 0);
+}
+inline constexpr std::int32_t resultSheetWidth = std::ranges::max(badgeCopyWidths);
 inline constexpr std::int32_t resultSheetHeight = badgeCount * badgeHeight; // 135
 
 } // namespace SheetGeometry
@@ -62,15 +68,8 @@ constexpr SheetId sheetOf(SpriteId id) {
     return id.kind == SpriteId::Kind::badge ? SheetId::results : SheetId::cards;
 }
 
-struct SpriteRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-};
-
 // Where the sprite lies in its sheet; a badge is its copy width wide.
-constexpr SpriteRect spriteRect(SpriteId id) {
+constexpr QRect spriteRect(SpriteId id) {
     if (id.kind == SpriteId::Kind::badge) {
         return {0, id.row * SheetGeometry::badgeHeight, SheetGeometry::badgeCopyWidths[id.row],
                 SheetGeometry::badgeHeight};

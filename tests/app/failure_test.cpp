@@ -3,6 +3,7 @@
 #include "app/table_widget.h"
 #include "cards/card_list.h"
 #include "game/table_state.h"
+#include "render/canvas.h"
 #include "render/table_surface.h"
 #include "session/session.h"
 #include "tests/app/failing_allocator.h"

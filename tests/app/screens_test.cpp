@@ -1,10 +1,12 @@
 #include "app/command_router.h"
 #include "app/main_window.h"
 #include "app/table_widget.h"
+#include "app/window_placement.h"
 #include "game/actions.h"
 #include "game/bets.h"
 #include "game/deal.h"
 #include "raster/surface.h"
+#include "render/canvas.h"
 #include "render/table_surface.h"
 #include "tests/support/table_fixture.h"
 
@@ -137,8 +139,8 @@ TEST_F(Screens, AtOneAndAHalfTheWindowShowsTheBackBufferPixelForPixel) {
         buttons += QRect(place.topLeft() * scale, place.size() * scale).adjusted(-2, -2, 2, 2);
     }
     int unlike = 0;
-    for (int y = 0; y < toDevice(406, scale); ++y) {
-        for (int x = 0; x < toDevice(558, scale); ++x) {
+    for (int y = 0; y < toDevice(tableExtent.height(), scale); ++y) {
+        for (int x = 0; x < toDevice(tableExtent.width(), scale); ++x) {
             unlike += !buttons.contains(QPoint(x, y)) &&
                       screen.pixel(origin + QPoint(x, y)) != expected.pixel(x, y);
         }

@@ -2,7 +2,7 @@
 
 #include "app/table_widget.h"
 #include "raster/surface.h"
-#include "render/table_surface.h"
+#include "render/canvas.h"
 #include "tests/support/recording_view.h"
 #include "tests/support/table_fixture.h"
 

@@ -2,6 +2,7 @@
 #include "game/deal.h"
 #include "game/table_state.h"
 #include "raster/surface.h"
+#include "render/canvas.h"
 #include "render/table_surface.h"
 #include "table_picture.h"
 #include "tests/support/table_fixture.h"

@@ -70,9 +70,9 @@ QImage sheetImage(std::string_view name) {
 
 QImage cardCellImage(std::string_view name, int width) {
     const bool back = name == "back";
-    const SpriteRect cell =
-        spriteRect(cardSprite(NextCard{1, back, back ? Card{} : card(std::string(name).c_str())}));
-    return sheetImage("IDBCARDBITMAP").copy(cell.left, cell.top, width, cell.height);
+    const QRect cell =
+        spriteRect(cardSprite(back, back ? Card{} : card(std::string(name).c_str())));
+    return sheetImage("IDBCARDBITMAP").copy(cell.x(), cell.y(), width, cell.height());
 }
 
 bool holds(const QImage& picture, QPoint at, const QImage& part) {

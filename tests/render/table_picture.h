@@ -2,6 +2,7 @@
 
 #include "cards/card.h"
 #include "raster/surface.h"
+#include "render/canvas.h"
 #include "render/table_surface.h"
 
 #include <QImage>

@@ -10,6 +10,7 @@
 #include <vector>
 
 #ifdef QUORVEL_BENCH_RENDER
+#include "render/canvas.h"
 #include "render/table_surface.h"
 
 #include <QGuiApplication>

@@ -56,11 +56,11 @@ void SimView::enableButton(ControlId id, bool enable) {
 }
 
 void SimView::invalidateRect(const Rect& rect) {
-    if (rect == tableRect) {
+    if (rect == TableLayout::tableRect) {
         note("invalidate:table");
-    } else if (rect == moneyRect) {
+    } else if (rect == TableLayout::moneyRect) {
         note("invalidate:money");
-    } else if (rect == betRect) {
+    } else if (rect == TableLayout::betRect) {
         note("invalidate:bet");
     } else if (recording) {
         note("invalidate:" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +

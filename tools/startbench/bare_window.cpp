@@ -1,6 +1,9 @@
 // The yardstick for the game's start-up: a plain Qt window of the same size and place, with
 // the same menu, nine push buttons and an 800 x 600 image, and nothing else. As any program
 // that draws for its screen, it makes the image at the screen's device pixel ratio.
+#include "game/table_layout.h"
+#include "render/qt_geometry.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QMainWindow>
@@ -9,13 +12,15 @@
 #include <QPushButton>
 
 namespace {
+constexpr QSize imageSize{TableLayout::backBufferWidth, TableLayout::backBufferHeight};
+
 class ImageWidget : public QWidget {
   public:
     explicit ImageWidget(QWidget* parent)
-        : QWidget(parent), image_(QSize(800, 600) * devicePixelRatio(), QImage::Format_RGB32) {
+        : QWidget(parent), image_(imageSize * devicePixelRatio(), QImage::Format_RGB32) {
         image_.setDevicePixelRatio(devicePixelRatio());
         image_.fill(QColor(0, 128, 0));
-        setFixedSize(800, 600);
+        setFixedSize(imageSize);
     }
 
   protected:
@@ -36,18 +41,17 @@ int main(int argc, char** argv) {
     auto* image = new ImageWidget(client);
     const struct {
         const char* caption;
-        int x, y, width, height;
-    } buttons[] = {{"Deal", 10, 340, 95, 25},      {"Hit", 110, 340, 95, 25},
-                   {"Stand", 210, 340, 95, 25},    {"Split", 210, 375, 95, 25},
-                   {"Double", 110, 375, 95, 25},   {"Bet One", 325, 365, 70, 18},
-                   {"Bet Five", 325, 388, 70, 18}, {"Bet Ten", 400, 365, 70, 18},
-                   {"Clear", 400, 388, 70, 18}};
+        Rect rect;
+    } buttons[] = {{"Deal", TableLayout::dealButton},        {"Hit", TableLayout::hitButton},
+                   {"Stand", TableLayout::standButton},      {"Split", TableLayout::splitButton},
+                   {"Double", TableLayout::doubleButton},    {"Bet One", TableLayout::betOneButton},
+                   {"Bet Five", TableLayout::betFiveButton}, {"Bet Ten", TableLayout::betTenButton},
+                   {"Clear", TableLayout::clearButton}};
     for (const auto& each : buttons) {
-        (new QPushButton(each.caption, image))
-            ->setGeometry(each.x, each.y, each.width, each.height);
+        (new QPushButton(each.caption, image))->setGeometry(toQRect(each.rect));
     }
     window.setCentralWidget(client);
-    window.resize(600, 460);
+    window.resize(TableLayout::windowWidth, TableLayout::windowHeight);
     window.move(100, 80);
     window.show();
     return QApplication::exec();

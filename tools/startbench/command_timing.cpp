@@ -6,6 +6,7 @@
 #include "game/deal.h"
 #include "game/table_state.h"
 #include "raster/surface.h"
+#include "render/canvas.h"
 #include "render/table_surface.h"
 
 #include <QAbstractEventDispatcher>
