@@ -1,5 +1,6 @@
 #include "app/about_box.h"
 
+#include "quorvel_version.h"
 #include "session/session.h"
 
 #include <QDialog>
@@ -99,8 +100,9 @@ AboutBox::AboutBox(QWidget& owner) : QDialog(&owner, Qt::Dialog | Qt::FramelessW
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("aboutClient"));
     area->setGeometry(QRect(QPoint(border, caption->geometry().bottom() + 1), client));
-    auto* text = new QLabel(QStringLiteral("Quorvel\nVersion 1.0\n\nBy the Quorvel team\n"
-                                           "Made with Qt"),
+    auto* text = new QLabel(QStringLiteral("Quorvel\nVersion %1\n\nBy the Quorvel team\n"
+                                           "Made with Qt")
+                                .arg(QLatin1String(quorvelVersion)),
                             area);
     text->setObjectName(QStringLiteral("aboutText"));
     text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -1,12 +1,10 @@
 #include "tools/sim/args.h"
 
+#include "quorvel_version.h"
+
 #include <charconv>
 #include <limits>
 #include <set>
-
-#ifndef QUORVEL_VERSION
-#define QUORVEL_VERSION "unknown"
-#endif
 
 namespace {
 // A whole number written with digits only, within [lowest, highest].
@@ -198,5 +196,5 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
 }
 
 std::string versionText() {
-    return std::string("quorvel-sim ") + QUORVEL_VERSION + "\n";
+    return std::string("quorvel-sim ") + quorvelVersion + "\n";
 }
