@@ -58,7 +58,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(version)) {
         return {CommandLine::Outcome::Version,
-                QStringLiteral("Quorvel %1\n").arg(QLatin1String(quorvelVersion)),
+                QStringLiteral("quorvel %1\n").arg(QLatin1String(quorvelVersion)),
                 {}};
     }
     if (const QStringList words = parser.positionalArguments(); !words.isEmpty()) {

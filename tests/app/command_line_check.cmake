@@ -21,7 +21,7 @@ endfunction()
 string(REPLACE "." "\\." version "${VERSION}")
 run("--help" 0 "^Usage: quorvel \\[options\\]\n.*--version.*--platform <name" "^$")
 run("-h" 0 "^Usage: quorvel" "^$")
-run("--version" 0 "^Quorvel ${version}\n$" "^$")
+run("--version" 0 "^quorvel ${version}\n$" "^$")
 run("--no-such-option" 2 "^$"
     "^quorvel: Unknown option 'no-such-option'\\.\nTry 'quorvel --help'")
 run("cards.txt" 2 "^$" "^quorvel: Unexpected argument 'cards\\.txt'.*\nTry 'quorvel --help'")

@@ -81,11 +81,10 @@ std::optional<std::string> apply(SimCommand& command, const std::string& option,
 } // namespace
 
 std::string usageText() {
-    return "usage: quorvel-sim replay [--seed N] < presses.txt\n"
-           "       quorvel-sim play --rounds N [--seed N] [--strategy NAME] [--fresh-shoe]\n"
-           "                        [--json]\n"
-           "       quorvel-sim odds [--stake N] [--json]\n"
-           "       quorvel-sim --help | --version\n";
+    return "Usage: quorvel-sim replay [--seed N] < presses.txt\n"
+           "  or:  quorvel-sim play --rounds N [OPTION]...\n"
+           "  or:  quorvel-sim odds [--stake N] [--json]\n"
+           "  or:  quorvel-sim --help | --version\n";
 }
 
 std::string helpText() {
