@@ -21,7 +21,9 @@ fail() {
 sh tools/setup.sh # the checkers: lintian, the validators, man
 sh tools/package.sh
 set -- build/quorvel_*.deb
-[ "$#" -eq 1 ] && [ -f "$1" ] || fail "tools/package.sh left no single build/quorvel_*.deb"
+if [ "$#" -ne 1 ] || [ ! -f "$1" ]; then
+    fail "tools/package.sh left no single build/quorvel_*.deb"
+fi
 deb=$(pwd)/$1
 version=$(dpkg-deb -f "$deb" Version)
 echo "package: $deb ($(wc -c <"$deb") bytes)"
@@ -128,6 +130,7 @@ if [ "$prefix" = /usr ] && command -v xvfb-run >/dev/null 2>&1 &&
     command -v xauth >/dev/null 2>&1; then
     command=$(sed -n 's/^Exec=//p' "/usr/share/applications/$appId.desktop")
     status=0
+    # shellcheck disable=SC2086 # the command line splits into words, as a launcher splits it
     env PATH="$sessionPath" xvfb-run -a timeout 3 $command || status=$?
     [ "$status" -eq 124 ] || fail "the installed game ($command) stopped with $status within 3 seconds"
     echo "the installed game ran for 3 seconds under Xvfb, started as $command"

@@ -67,7 +67,8 @@ expect_file(${metainfo})
 file(READ ${PREFIX}/${metainfo} metainfoText)
 foreach(fragment "<id>${APP_ID}</id>"
         "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
-        "<release version=\"${VERSION}\"" "<binary>quorvel</binary>")
+        "<release version=\"${VERSION}\"" "<binary>quorvel</binary>"
+        "<control>keyboard</control>" "<display_length side=\"shortest\" compare=\"ge\">")
     string(FIND "${metainfoText}" "${fragment}" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "${metainfo} lacks ${fragment}")
