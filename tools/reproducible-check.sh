@@ -22,10 +22,9 @@ git diff --quiet HEAD || echo "note: uncommitted changes are not in the check; i
 
 build() { # build <clone folder> <umask> <time zone>: prints the package's path
     rm -rf "$1"
-    git clone -q "$repo" "$1"
-    git -C "$1" checkout -q "$commit"
     started=$(date +%s)
-    (cd "$1" && umask "$2" && TZ=$3 CCACHE_DISABLE=1 sh tools/package.sh >"$1.log" 2>&1) || {
+    (umask "$2" && git clone -q "$repo" "$1" && cd "$1" && git checkout -q "$commit" &&
+        TZ=$3 CCACHE_DISABLE=1 sh tools/package.sh >"$1.log" 2>&1) || {
         tail -n 20 "$1.log" >&2
         echo "the package build in $1 failed" >&2
         exit 1
