@@ -6,6 +6,9 @@
 # builds of one commit give the same bytes. docs/packaging.md describes it.
 set -eu
 cd "$(dirname "$0")/.."
+# CPack gives the package's archive members the modes of the files it writes, so the umask too
+# is fixed, as dpkg-buildpackage fixes it.
+umask 022
 
 sh tools/setup.sh package
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
