@@ -7,7 +7,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 # CPack gives the package's archive members the modes of the files it writes, so the umask too
-# is fixed, as dpkg-buildpackage fixes it.
+# is fixed, as `dpkg-buildpackage --sanitize-env` fixes it.
 umask 022
 
 sh tools/setup.sh package
