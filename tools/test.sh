@@ -1,6 +1,7 @@
 #!/bin/sh
 # The whole suite of checks: the normal build's tests, then the same tests built with the
-# sanitizers, a bounded fuzz run of the replay reader, and the Debian package installed and run.
+# sanitizers, a bounded fuzz run of the replay reader, the Debian package checked, installed and
+# run, and two builds of the package from fresh clones compared byte for byte.
 # `sh tools/test.sh quick` stops after the normal build's tests.
 set -eu
 cd "$(dirname "$0")/.."
@@ -12,4 +13,5 @@ fi
 sh tools/sanitize.sh
 sh tools/fuzz.sh
 sh tools/package-check.sh
+sh tools/reproducible-check.sh
 echo "every check passed"

@@ -1,4 +1,4 @@
-# cmake -DBUILD_DIR= -DPREFIX= -DAPP_ID= -DVERSION= -DICON_SIZES= -P check_install.cmake
+# cmake -DBUILD_DIR= -DPREFIX= -DAPP_ID= -DVERSION= -DICON_SIZES= -DMANUALS= -P check_install.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -14,12 +14,17 @@ function(expect_file path)
 endfunction()
 
 foreach(program quorvel quorvel-sim)
-    expect_file(bin/${program})
-    execute_process(COMMAND test -x ${PREFIX}/bin/${program} RESULT_VARIABLE notExecutable)
+    expect_file(games/${program})
+    execute_process(COMMAND test -x ${PREFIX}/games/${program} RESULT_VARIABLE notExecutable)
     if(NOT notExecutable EQUAL 0)
-        message(FATAL_ERROR "bin/${program} is not executable")
+        message(FATAL_ERROR "games/${program} is not executable")
+    endif()
+    if(MANUALS)
+        expect_file(share/man/man6/${program}.6.gz)
     endif()
 endforeach()
+expect_file(share/doc/quorvel/changelog.gz)
+expect_file(share/doc/quorvel/copyright)
 
 # Each PNG must be a PNG of its own size: width and height are the first fields of IHDR.
 foreach(size ${ICON_SIZES})
@@ -62,7 +67,8 @@ expect_file(${metainfo})
 file(READ ${PREFIX}/${metainfo} metainfoText)
 foreach(fragment "<id>${APP_ID}</id>"
         "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
-        "<release version=\"${VERSION}\"" "<binary>quorvel</binary>")
+        "<release version=\"${VERSION}\"" "<binary>quorvel</binary>"
+        "<control>keyboard</control>" "<display_length side=\"shortest\" compare=\"ge\">")
     string(FIND "${metainfoText}" "${fragment}" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "${metainfo} lacks ${fragment}")

@@ -148,7 +148,15 @@ TEST_F(WindowTest, F10OpensFileAtExitAndEscapeClosesIt) {
 // released, and a click after Return finds Deal disabled.
 class KeyAndClickTest : public WindowTest, public ::testing::WithParamInterface<bool> {};
 
+// A deal without a natural leaves Deal disabled, so a second deal would be a fault, never chance.
+namespace {
+void arrangeDealWithoutNatural() {
+    arrangeShoe(cards({"10H", "9C", "7D", "8S"}));
+}
+} // namespace
+
 TEST_P(KeyAndClickTest, DealOnce) {
+    arrangeDealWithoutNatural();
     const std::int32_t shoe = table.shoe.cardCount;
     key(*window, Qt::Key_Tab);
     if (GetParam()) {
@@ -168,6 +176,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyAndClickTest, ::testing::Bool(),
                          });
 
 TEST_F(WindowTest, APressActionAndAClickOnDealDealOnce) {
+    arrangeDealWithoutNatural();
     const std::int32_t shoe = table.shoe.cardCount;
     QAccessibleInterface* deal = QAccessible::queryAccessibleInterface(&window->button(IDC_DEAL));
     deal->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -176,6 +185,7 @@ TEST_F(WindowTest, APressActionAndAClickOnDealDealOnce) {
 }
 
 TEST_F(WindowTest, AnAnimatedClickThatEndsOnADisabledButtonSendsNothing) {
+    arrangeDealWithoutNatural();
     const std::int32_t shoe = table.shoe.cardCount;
     QPushButton& deal = window->button(IDC_DEAL);
     QSignalSpy clicked(&deal, &QAbstractButton::clicked);

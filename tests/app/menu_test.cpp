@@ -1,3 +1,4 @@
+#include "quorvel_version.h"
 #include "tests/app/window_fixture.h"
 
 #include "app/table_widget.h"
@@ -97,7 +98,7 @@ TEST_F(WindowTest, AboutBoxIsModalAndClosesOnlyThroughOk) {
     const QStringList lines = visit.text.split('\n');
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[0], "Quorvel");
-    EXPECT_EQ(lines[1], "Version 1.0");
+    EXPECT_EQ(lines[1], QStringLiteral("Version ") + QLatin1String(quorvelVersion));
     EXPECT_EQ(lines[2], "");
     EXPECT_TRUE(visit.okHasFocusAndIsDefault);
     EXPECT_FALSE(visit.hasCloseButton);

@@ -73,7 +73,7 @@ TEST(Program, BadArgumentsExitTwoWithoutRunning) {
         const Outcome run = runSim(arguments, "deal\n");
         EXPECT_EQ(run.exitCode, 2) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
-        EXPECT_NE(run.err.find("usage:"), std::string::npos) << arguments;
+        EXPECT_NE(run.err.find("Usage:"), std::string::npos) << arguments;
     }
 }
 

@@ -1,12 +1,10 @@
 #include "tools/sim/args.h"
 
+#include "quorvel_version.h"
+
 #include <charconv>
 #include <limits>
 #include <set>
-
-#ifndef QUORVEL_VERSION
-#define QUORVEL_VERSION "unknown"
-#endif
 
 namespace {
 // A whole number written with digits only, within [lowest, highest].
@@ -83,11 +81,10 @@ std::optional<std::string> apply(SimCommand& command, const std::string& option,
 } // namespace
 
 std::string usageText() {
-    return "usage: quorvel-sim replay [--seed N] < presses.txt\n"
-           "       quorvel-sim play --rounds N [--seed N] [--strategy NAME] [--fresh-shoe]\n"
-           "                        [--json]\n"
-           "       quorvel-sim odds [--stake N] [--json]\n"
-           "       quorvel-sim --help | --version\n";
+    return "Usage: quorvel-sim replay [--seed N] < presses.txt\n"
+           "  or:  quorvel-sim play --rounds N [OPTION]...\n"
+           "  or:  quorvel-sim odds [--stake N] [--json]\n"
+           "  or:  quorvel-sim --help | --version\n";
 }
 
 std::string helpText() {
@@ -198,5 +195,5 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
 }
 
 std::string versionText() {
-    return std::string("quorvel-sim ") + QUORVEL_VERSION + "\n";
+    return std::string("quorvel-sim ") + quorvelVersion + "\n";
 }

@@ -30,7 +30,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments);
 // The command lines in short, for a wrong command line; and the whole help.
 std::string usageText();
 std::string helpText();
-std::string versionText(); // "quorvel-sim 1.0"
+std::string versionText(); // "quorvel-sim" and the version
 
 // A billion rounds keep the bank far inside its 32-bit range (it moves at most 20 a round and
 // drifts by a few hundredths of that), so every round's result is the bank's true change.
