@@ -103,7 +103,7 @@ lines=$(grep -c '^{.*}$' "$scratch/replay.txt" || true)
 if [ "$lines" -ne 4 ] || [ "$(wc -l <"$scratch/replay.txt")" -ne 4 ]; then
     fail "the installed quorvel-sim replay printed $lines JSON lines, not 4"
 fi
-printf '%s' "$presses" | build/tools/sim/quorvel-sim replay --seed 33 >"$scratch/built.txt"
+printf '%s' "$presses" | build/sim/quorvel-sim replay --seed 33 >"$scratch/built.txt"
 cmp -s "$scratch/replay.txt" "$scratch/built.txt" ||
     fail "the installed quorvel-sim replays differently from the one built"
 

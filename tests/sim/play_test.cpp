@@ -1,5 +1,5 @@
 #include "game/table_state.h"
-#include "tools/sim/play.h"
+#include "sim/play.h"
 
 #include <gtest/gtest.h>
 

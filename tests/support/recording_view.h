@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/sim/sim_view.h"
+#include "sim/sim_view.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "cards/random.h"
 #include "cards/shoe.h"
 #include "game/table_state.h"
-#include "tools/sim/play.h"
+#include "sim/play.h"
 
 #include <cstdint>
 #include <cstring>

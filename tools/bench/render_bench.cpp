@@ -6,7 +6,7 @@
 #include "game/table_state.h"
 #include "render/table_surface.h"
 #include "render/table_words.h"
-#include "tools/sim/sim_view.h"
+#include "sim/sim_view.h"
 
 namespace {
 // The renderer drawing into the back buffer, with window operations that do nothing: no window

@@ -1,10 +1,10 @@
-#include "tools/sim/replay.h"
+#include "sim/replay.h"
 
 #include "cards/random.h"
 #include "game/table_state.h"
 #include "game/table_view_state.h"
-#include "tools/sim/json_line.h"
-#include "tools/sim/sim_view.h"
+#include "sim/json_line.h"
+#include "sim/sim_view.h"
 
 #include <cstdio>
 #include <istream>

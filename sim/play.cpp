@@ -1,8 +1,8 @@
-#include "tools/sim/play.h"
+#include "sim/play.h"
 
 #include "cards/random.h"
 #include "game/table_state.h"
-#include "tools/sim/json_line.h"
+#include "sim/json_line.h"
 
 #include <algorithm>
 #include <chrono>

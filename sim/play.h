@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/sim/sim_view.h"
-#include "tools/sim/strategy.h"
+#include "sim/sim_view.h"
+#include "sim/strategy.h"
 
 #include <cstdint>
 #include <iosfwd>

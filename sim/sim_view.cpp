@@ -1,4 +1,4 @@
-#include "tools/sim/sim_view.h"
+#include "sim/sim_view.h"
 
 #include "game/actions.h"
 #include "game/bets.h"
