@@ -29,7 +29,7 @@ void shoeDrawFromFullShoe(benchmark::State& state) {
 
 void roundWithQuietView(benchmark::State& state) {
     freshTable();
-    SimView view;
+    HeadlessView view;
     PlayTally tally;
     for (auto _ : state) {
         playRound(view, Strategy::Basic, tally);

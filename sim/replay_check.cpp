@@ -1,7 +1,7 @@
-#include "tools/fuzz/replay_check.h"
+#include "sim/replay_check.h"
 
+#include "headless/headless_view.h"
 #include "sim/args.h"
-#include "sim/sim_view.h"
 
 #include <vector>
 
