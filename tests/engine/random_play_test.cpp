@@ -98,7 +98,8 @@ TEST(RandomPlay, EveryRoundKeepsTheRulesAndSettlesOnce) {
                                   cardsIn(table.splitHand) - before;
                 ASSERT_NO_FATAL_FAILURE(checkInvariants(view, dealtSinceFill));
             }
-            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement(endedAtDeal))
+            ASSERT_EQ(endedAtDeal, roundHadNatural()) << "seed " << seed << ", round " << round;
+            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement())
                 << "seed " << seed << ", round " << round;
             ASSERT_TRUE(table.dealerRevealed);
         }
