@@ -66,7 +66,6 @@ void checkNaturals(TableView& window) {
     }
     revealDealerHand(window);
     window.paintResults(ResultPlayer, 1);
-    table.dealerRevealed = true;
     toggleBettingMode(window);
     window.enableButton(IDC_DOUBLE, false);
     window.enableButton(IDC_SPLIT, false);

@@ -179,10 +179,3 @@ PixelRect textBounds(PixelPoint cellTopLeft, std::string_view text) {
     return {cellTopLeft.x - inkMargin, cellTopLeft.y - inkMargin, cellTopLeft.x + width + inkMargin,
             cellTopLeft.y + textFonts()->height + inkMargin};
 }
-
-std::int32_t textAdvance(std::string_view text) {
-    if (!textFonts()) {
-        return 0;
-    }
-    return QFontMetrics(textFonts()->pixels).horizontalAdvance(toQString(text));
-}

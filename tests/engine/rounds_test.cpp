@@ -226,7 +226,7 @@ TEST_F(RoundTest, EveryTransitionLeavesTheRightButtonsAndBank) {
         EXPECT_EQ(view.enabledWords(), row.enabled);
         EXPECT_EQ(table.bettingMode, std::string(row.enabled) == betting);
         EXPECT_EQ(table.bank, row.bank);
-        EXPECT_EQ(table.dealerHand.cards->count, row.dealerCards);
+        EXPECT_EQ(cardsIn(*table.dealerHand.cards), row.dealerCards);
         EXPECT_EQ(table.activeHand, row.activeHand);
         EXPECT_EQ(table.shoe.cardCount, 312 - static_cast<std::int32_t>(row.draws.size()));
         if (table.bettingMode) {
@@ -385,7 +385,7 @@ TEST_F(RoundTest, ReshuffleCountdown) {
     table.cardsUntilReshuffle = 1;
     arrangeShoe(cards({"10S", "10C", "9H", "4D", "2C", "5C"}));
     pressAll(view, {"deal", "stand"});
-    EXPECT_EQ(table.dealerHand.cards->count, 4);
+    EXPECT_EQ(cardsIn(*table.dealerHand.cards), 4);
     EXPECT_EQ(table.cardsUntilReshuffle, -5);
     press(view, "deal");
     EXPECT_EQ(table.shoe.cardCount, 308) << "the shoe is rebuilt at the deal";
@@ -410,7 +410,8 @@ TEST_F(RoundTest, FirstShoeDealsAtLeast280CardsThenRebuilds) {
         if (!table.bettingMode) {
             press(view, "stand");
         }
-        const std::int32_t cards = table.playerHand.cards->count + table.dealerHand.cards->count;
+        const std::int32_t cards =
+            cardsIn(*table.playerHand.cards) + cardsIn(*table.dealerHand.cards);
         if (rebuild) {
             EXPECT_GE(dealt, 280);
             EXPECT_LT(dealt, 280 + 12);
@@ -430,7 +431,7 @@ TEST_F(RoundTest, EmptyShoeMidRoundIsRefilled) {
     const std::int32_t countdown = table.cardsUntilReshuffle;
     shoeFill(table.shoe, 0);
     press(view, "hit");
-    EXPECT_EQ(table.playerHand.cards->count, 3);
+    EXPECT_EQ(cardsIn(*table.playerHand.cards), 3);
     EXPECT_EQ(table.shoe.cardCount, 311);
     EXPECT_EQ(table.cardsUntilReshuffle, countdown - 1) << "the countdown is left to the next deal";
 }
