@@ -3,7 +3,8 @@
 #include "game/table_state.h"
 
 namespace {
-// After the first shoe, a rebuilt shoe deals 274 cards (6 x 45.76, truncated) before the next.
+// Every shoe after the first is cut a little earlier, after 88% of it: 0.88 x 52 = 45.76 cards a
+// deck, 274 of 6 decks (274.56 truncated), leaving 39 or more for the round that starts last.
 std::int32_t reshuffleCountdown() {
     return static_cast<std::int32_t>(table.deckCount * 45.76);
 }
