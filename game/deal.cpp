@@ -1,5 +1,6 @@
 #include "game/deal.h"
 
+#include "cards/random.h"
 #include "game/table_state.h"
 
 namespace {
@@ -27,6 +28,26 @@ void dealInitialCards() {
     dealCardTo(DealerHandId);
     dealCardTo(PlayerHandId);
     dealCardTo(DealerHandId);
+}
+
+std::array<Card, 4> nextDealCards() {
+    Shoe shoe;
+    shoe.cards = cardListNew();
+    if (table.cardsUntilReshuffle <= 0) {
+        shoeFill(shoe, table.deckCount);
+    } else {
+        for (const CardNode* node = table.shoe.cards->head.get(); node; node = node->next.get()) {
+            cardListAppend(*shoe.cards, cardNodeNew(Card{node->suit, node->rank}));
+        }
+        shoe.cardCount = table.shoe.cardCount;
+    }
+    const std::uint32_t position = randomPosition();
+    std::array<Card, 4> cards;
+    for (Card& card : cards) {
+        card = shoeDraw(shoe);
+    }
+    randomSeed(position);
+    return cards;
 }
 
 bool canSplit() {

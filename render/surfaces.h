@@ -36,8 +36,9 @@ void openCanvas(double scale, std::string& failure);
 void closeCanvas();
 // Draws every kept operation again, in order, into a new back buffer at `scale`.
 void redrawCanvas(double scale);
-// Draws, at the back buffer's ratio, every sprite and the letters of the panels' figures once,
-// so that no later operation is the first to need them.
+// Draws, at the back buffer's ratio, what the next Deal draws (its four cards, the card back and
+// the badges) and the letters of the panels' figures once, so that the Deal is not the first to
+// need them.
 void prepareCanvas();
 const Surface* canvasSurface();
 // A few rectangles holding what was drawn inside `within` since the screen last showed it, in

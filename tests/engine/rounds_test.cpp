@@ -1,5 +1,6 @@
 #include "cards/random.h"
 #include "game/bets.h"
+#include "game/deal.h"
 #include "game/table_state.h"
 #include "tests/engine/round_driver.h"
 #include "tests/support/table_fixture.h"
@@ -390,6 +391,24 @@ TEST_F(RoundTest, ReshuffleCountdown) {
     press(view, "deal");
     EXPECT_EQ(table.shoe.cardCount, 308) << "the shoe is rebuilt at the deal";
     EXPECT_EQ(table.cardsUntilReshuffle, 270) << "274 less the four cards just dealt";
+}
+
+// What the window prepares in idle time: the next Deal's cards, from the shoe as it is and from
+// the shoe rebuilt at a spent countdown, foreseen without changing the draws.
+TEST_F(RoundTest, TheNextDealsCardsAreForeseenWithoutChangingTheDraws) {
+    randomSeed(4242);
+    for (const std::int32_t countdown : {280, 0}) {
+        if (!table.bettingMode) {
+            press(view, "stand");
+        }
+        table.cardsUntilReshuffle = countdown;
+        const std::array<Card, 4> foreseen = nextDealCards();
+        press(view, "deal");
+        const std::array<Card, 4> dealt{
+            handCardAt(table.playerHand, 1), handCardAt(table.dealerHand, 1),
+            handCardAt(table.playerHand, 2), handCardAt(table.dealerHand, 2)};
+        EXPECT_EQ(foreseen, dealt) << "countdown " << countdown;
+    }
 }
 
 TEST_F(RoundTest, CountdownOfExactlyZeroRebuildsAtTheNextDeal) {
