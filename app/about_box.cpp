@@ -48,9 +48,9 @@ class DialogUnits {
 // manager or of Qt's Wayland client brings close, minimise and maximise buttons with it on some
 // desktops, and on Wayland a maximised box of fixed size ends the connection. Dragging the
 // caption moves the box.
-class Caption : public QLabel {
+class CaptionBar : public QLabel {
   public:
-    Caption(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    CaptionBar(const QString& text, QWidget* parent) : QLabel(text, parent) {
         setAutoFillBackground(true);
         setBackgroundRole(QPalette::Highlight);
         setForegroundRole(QPalette::HighlightedText);
@@ -106,7 +106,7 @@ QString aboutText() {
 AboutBox::AboutBox(QWidget& owner) : QDialog(&owner, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(text(QT_TRANSLATE_NOOP("AboutBox", "About Quorvel")));
     const DialogUnits units(font());
-    auto* caption = new Caption(windowTitle(), this);
+    auto* caption = new CaptionBar(windowTitle(), this);
     const QSize client = units.size(clientUnits);
     caption->setGeometry(border, border, client.width(), caption->sizeHint().height());
 

@@ -15,7 +15,8 @@
 #include <optional>
 
 namespace {
-// Screen order: the play buttons row by row, then the bet buttons row by row.
+// Screen order: the play buttons row by row, then the bet buttons column by column (Bet One
+// and Bet Five on the left, Bet Ten and Clear on the right).
 constexpr ControlId tabOrder[] = {IDC_DEAL,   IDC_HIT,     IDC_STAND,  IDC_DOUBLE, IDC_SPLIT,
                                   IDC_BETONE, IDC_BETFIVE, IDC_BETTEN, IDC_CLEAR};
 

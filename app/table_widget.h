@@ -7,8 +7,9 @@
 
 // The table picture, as large as the back buffer, at the top-left of the area below the menu
 // bar; where that area is smaller it is cut off, where it is larger nothing more is drawn.
-// Painting it only copies the back buffer; it never draws the table and never erases. The back
-// buffer follows the device pixel ratio of the screen the widget is on.
+// Painting it copies the back buffer and never erases. The back buffer follows the device pixel
+// ratio of the screen the widget is on: when that ratio has changed, the paint first draws the
+// table again at the new ratio.
 class TableWidget : public QWidget {
   public:
     explicit TableWidget(QWidget* parent = nullptr);

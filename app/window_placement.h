@@ -7,7 +7,9 @@
 #include <QSize>
 
 // Where the main window's frame opens: at (20, 0) on a screen exactly 640 pixels wide, at
-// (100, 80) on any other.
+// (100, 80) on any other. 640 pixels wide means a 640 x 480 screen, where the 600 x 460 frame
+// fits only from near the top-left corner; the rule knows that one screen, it does not measure
+// the room left, so a narrower screen keeps the usual place.
 QPoint windowOrigin(int screenWidth);
 
 // The size of the window inside its frame (menu bar and table area) that makes the outer size

@@ -25,7 +25,6 @@ void cardListAppend(CardList& list, std::unique_ptr<CardNode> node) {
         list.tail->next = std::move(node);
     }
     list.tail = appended;
-    ++list.count;
 }
 
 Card cardListAt(const CardList& list, std::int32_t position) {
@@ -50,7 +49,6 @@ void cardListRemoveAt(CardList& list, std::int32_t position) {
             list.tail = before;
         }
     }
-    --list.count;
 }
 
 void cardListClear(CardList& list) {
@@ -59,5 +57,4 @@ void cardListClear(CardList& list) {
         node = std::move(node->next);
     }
     list.tail = nullptr;
-    list.count = 0;
 }

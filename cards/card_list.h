@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-// A singly linked list of cards. Positions are 1-based: 1 is the head, count the tail.
+// A singly linked list of cards. Positions are 1-based: 1 is the head. The list keeps no count:
+// the shoe counts its own cards, and a hand's cards are counted by where they are painted.
 // Each list owns its nodes; no two lists share a node.
 struct CardNode {
     std::int32_t suit = 0;
@@ -16,7 +17,6 @@ struct CardNode {
 struct CardList {
     std::unique_ptr<CardNode> head;
     CardNode* tail = nullptr; // meaningful only while head is non-null
-    std::int32_t count = 0;
 
     CardList() = default;
     CardList(const CardList&) = delete;

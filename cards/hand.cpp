@@ -4,14 +4,12 @@ void handInit(Hand& hand) {
     hand.cards = cardListNew();
     hand.total = 0;
     hand.softAces = 0;
-    hand.firstCardValue = 0;
 }
 
 void handClear(Hand& hand) {
     cardListClear(*hand.cards);
     hand.total = 0;
     hand.softAces = 0;
-    hand.firstCardValue = 0;
 }
 
 void countCard(std::int32_t& total, std::int32_t& softAces, std::int32_t rank) {
@@ -30,12 +28,8 @@ void countCard(std::int32_t& total, std::int32_t& softAces, std::int32_t rank) {
 }
 
 void handAddCard(Hand& hand, Card card) {
-    const bool wasEmpty = hand.total == 0;
     cardListAppend(*hand.cards, cardNodeNew(card));
     countCard(hand.total, hand.softAces, card.rank);
-    if (wasEmpty) {
-        hand.firstCardValue = hand.total;
-    }
 }
 
 void handRemoveCard(Hand& hand, std::int32_t position) {

@@ -10,8 +10,7 @@
 struct Hand {
     std::unique_ptr<CardList> cards;
     std::int32_t total = 0;
-    std::int32_t softAces = 0;       // aces counted as 11 in total
-    std::int32_t firstCardValue = 0; // total right after the first card; 0 while empty
+    std::int32_t softAces = 0; // aces counted as 11 in total
 };
 
 void handInit(Hand& hand);

@@ -1,9 +1,11 @@
 #include "game/deal.h"
 
+#include "cards/random.h"
 #include "game/table_state.h"
 
 namespace {
-// After the first shoe, a rebuilt shoe deals 274 cards (6 x 45.76, truncated) before the next.
+// Every shoe after the first is cut a little earlier, after 88% of it: 0.88 x 52 = 45.76 cards a
+// deck, 274 of 6 decks (274.56 truncated), leaving 39 or more for the round that starts last.
 std::int32_t reshuffleCountdown() {
     return static_cast<std::int32_t>(table.deckCount * 45.76);
 }
@@ -26,6 +28,26 @@ void dealInitialCards() {
     dealCardTo(DealerHandId);
     dealCardTo(PlayerHandId);
     dealCardTo(DealerHandId);
+}
+
+std::array<Card, 4> nextDealCards() {
+    Shoe shoe;
+    shoe.cards = cardListNew();
+    if (table.cardsUntilReshuffle <= 0) {
+        shoeFill(shoe, table.deckCount);
+    } else {
+        for (const CardNode* node = table.shoe.cards->head.get(); node; node = node->next.get()) {
+            cardListAppend(*shoe.cards, cardNodeNew(Card{node->suit, node->rank}));
+        }
+        shoe.cardCount = table.shoe.cardCount;
+    }
+    const std::uint32_t position = randomPosition();
+    std::array<Card, 4> cards;
+    for (Card& card : cards) {
+        card = shoeDraw(shoe);
+    }
+    randomSeed(position);
+    return cards;
 }
 
 bool canSplit() {
@@ -66,7 +88,6 @@ void checkNaturals(TableView& window) {
     }
     revealDealerHand(window);
     window.paintResults(ResultPlayer, 1);
-    table.dealerRevealed = true;
     toggleBettingMode(window);
     window.enableButton(IDC_DOUBLE, false);
     window.enableButton(IDC_SPLIT, false);

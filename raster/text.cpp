@@ -179,10 +179,3 @@ QRect textBounds(QPoint cellTopLeft, std::string_view text) {
     return QRect(cellTopLeft, QSize(width, textFonts()->height))
         .adjusted(-inkMargin, -inkMargin, inkMargin, inkMargin);
 }
-
-std::int32_t textAdvance(std::string_view text) {
-    if (!textFonts()) {
-        return 0;
-    }
-    return QFontMetrics(textFonts()->pixels).horizontalAdvance(toQString(text));
-}

@@ -26,7 +26,3 @@ void drawText(Surface& target, QPoint cellTopLeft, std::string_view text);
 // A rectangle that holds every pixel drawText touches for `text` with its cell at `cellTopLeft`,
 // at any device pixel ratio; empty when the font is not loaded.
 QRect textBounds(QPoint cellTopLeft, std::string_view text);
-
-// Horizontal advance of `text` in the table's font at one device pixel a pixel; 0 when the font
-// is not loaded.
-std::int32_t textAdvance(std::string_view text);

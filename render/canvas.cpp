@@ -1,5 +1,6 @@
 #include "render/canvas.h"
 
+#include "game/deal.h"
 #include "game/table_layout.h"
 #include "raster/drawing.h"
 #include "raster/sprite_sheet.h"
@@ -257,11 +258,19 @@ void prepareTableArt() {
     if (!all.backBuffer) {
         return;
     }
-    // Each sprite is drawn at the device size it has where the first deal's first card lands, and
-    // kept by its sheet; the scratch surface is too small to take any of it.
+    // What the next Deal draws: its four cards (the hole card face down, and face up at a
+    // natural), and the badges. Each sprite is drawn at the device size it has where the first
+    // card lands, and kept by its sheet; the scratch surface is too small to take any of it.
+    // The other faces are drawn when first dealt: keeping all 52 ready would hold 5.7 MB at
+    // twice the pixels.
     Surface scratch(SheetGeometry::cardWidth, SheetGeometry::cardHeight, all.backBuffer->scale());
-    for (const SpriteId sprite : allSprites()) {
-        copySpriteTo(scratch, TableLayout::playerOrigin, sprite);
+    const Point origin = TableLayout::playerOrigin;
+    copySpriteTo(scratch, origin, backSprite());
+    for (const Card& card : nextDealCards()) {
+        copySpriteTo(scratch, origin, faceSprite(card.suit, card.rank));
+    }
+    for (std::int32_t kind = 0; kind < SheetGeometry::badgeCount; ++kind) {
+        copySpriteTo(scratch, origin, badgeSprite(static_cast<BadgeKind>(kind)));
     }
     drawText(scratch, {0, 0}, "-0123456789");
 }

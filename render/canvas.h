@@ -41,7 +41,8 @@ std::span<const DrawOp> keptOperations();
 void redrawCanvas(double scale);
 
 // Draws, at the back buffer's ratio, what the first deal would otherwise draw for the first time
-// (every card and badge, the letters of the figures), so that it is as quick as any later one.
+// (its four cards, the card back, the badges, the letters of the figures), so that it is as
+// quick as any later one.
 // The window calls it once, in idle time after its first frame.
 void prepareTableArt();
 

@@ -1,6 +1,8 @@
 #pragma once
 
-// What the player is told when Qt can open none of the platforms it tried.
+// What the player is told when Qt can open none of the platforms it tried. The first line is the
+// one the game has always given when it cannot make its window, kept word for word for players
+// and scripts that look for it; the cause follows on its own line.
 #include <string>
 #include <vector>
 

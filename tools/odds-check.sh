@@ -18,7 +18,7 @@ if [ "${FRESH:-0}" = 1 ]; then
     fresh=--fresh-shoe
     shoe="a full shoe every round"
 fi
-sim=build/tools/sim/quorvel-sim
+sim=build/sim/quorvel-sim
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 if ! sh tools/build.sh >"$work/build" 2>&1; then

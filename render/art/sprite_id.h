@@ -33,8 +33,9 @@ inline constexpr std::int32_t cardSheetHeight = (backRow + 1) * cardHeight; // 1
 
 inline constexpr std::int32_t badgeHeight = 27;
 inline constexpr std::int32_t badgeCount = 5;
-// What the table copies of each badge, by kind: the framed badge, and for the win badge one white
-// column past its frame.
+// What the table copies of each badge, by kind. The win badge's frame is 51 wide but its copy 52:
+// the table has always shown that badge with a white column at its right, and the reference
+// pictures keep it.
 inline constexpr std::array<std::int32_t, badgeCount> badgeCopyWidths{57, 52, 54, 110, 62};
 constexpr std::int32_t badgeFrameWidth(BadgeKind kind) {
     return badgeCopyWidths[kind] - (kind == BadgeWin ? 1 : 0);

@@ -1,7 +1,7 @@
 // The built program under Xvfb at other screen scales (QT_SCALE_FACTOR), played with the mouse
 // through the X server: the table comes out at the screen's own resolution, whole and in place.
+#include "headless/x_server.h"
 #include "tests/app/desktop_session.h"
-#include "tools/startbench/x_server.h"
 
 #include <QDir>
 #include <QSet>

@@ -1,7 +1,7 @@
 // The built program started as a user starts it, on a private X server (Xvfb, no window
 // manager, so the window has no frame), driven with the mouse through the X server.
 #include "desktop_session.h"
-#include "tools/startbench/x_server.h"
+#include "headless/x_server.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // session and so no assistive technology: what a sighted player without a mouse meets. A click
 // first, which must leave every button as it was drawn.
 #include "desktop_session.h"
-#include "tools/startbench/x_server.h"
+#include "headless/x_server.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "app/announcer.h"
 #include "app/table_widget.h"
 #include "game/table_state.h"
+#include "headless/headless_view.h"
 #include "tests/support/table_fixture.h"
-#include "tools/sim/sim_view.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -137,7 +137,8 @@ class MonkeyTest : public WindowTest {
         const bool roundEnded = betting && (!wasBetting || dealt);
         if (roundEnded) {
             ++counts.rounds;
-            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement(wasBetting));
+            ASSERT_EQ(wasBetting, roundHadNatural()) << "a round ends at the deal on a natural";
+            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement());
         } else {
             ASSERT_EQ(table.bank, bankBefore) << "money moves only when a round ends";
         }

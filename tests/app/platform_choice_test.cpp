@@ -2,7 +2,7 @@
 // holds, on an X server, a headless Wayland compositor, both or neither, which the tests start
 // themselves. Where the bare window cannot start, the game says so in two lines and exits 1.
 #include "desktop_session.h"
-#include "tools/startbench/x_server.h"
+#include "headless/x_server.h"
 
 #include <gtest/gtest.h>
 

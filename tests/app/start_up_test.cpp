@@ -3,6 +3,7 @@
 #include "app/table_widget.h"
 #include "app/window_placement.h"
 #include "game/table_state.h"
+#include "tests/support/table_fixture.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -88,7 +89,7 @@ TEST_F(WindowTest, DisabledButtonsSendNothing) {
     click(IDC_HIT);
     click(IDC_STAND);
     EXPECT_TRUE(table.bettingMode);
-    EXPECT_EQ(table.playerHand.cards->count, 0);
+    EXPECT_EQ(cardsIn(*table.playerHand.cards), 0);
     EXPECT_EQ(table.bank, 1000);
 }
 

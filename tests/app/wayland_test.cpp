@@ -2,7 +2,7 @@
 // window of a private Xvfb, where xdotool drives the mouse and keys, or headless. Also a
 // Wayland session without Qt's Wayland plugin, and a display that goes away in play.
 #include "desktop_session.h"
-#include "tools/startbench/x_server.h"
+#include "headless/x_server.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -2,7 +2,7 @@
 // caption of its own and no frame, buttons, resizing or maximising; the main window keeps its
 // sizing border and maximise box. Read with xprop, as the window manager reads them.
 #include "desktop_session.h"
-#include "tools/startbench/x_server.h"
+#include "headless/x_server.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

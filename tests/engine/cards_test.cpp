@@ -1,6 +1,7 @@
 #include "cards/card_list.h"
 #include "cards/random.h"
 #include "cards/shoe.h"
+#include "tests/support/table_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ std::unique_ptr<CardList> listOf(std::initializer_list<std::int32_t> ranks) {
 }
 
 void expectRanks(const CardList& list, std::vector<std::int32_t> ranks) {
-    ASSERT_EQ(list.count, static_cast<std::int32_t>(ranks.size()));
+    ASSERT_EQ(cardsIn(list), static_cast<std::int32_t>(ranks.size()));
     std::int32_t position = 1;
     for (const CardNode* node = list.head.get(); node; node = node->next.get(), ++position) {
         EXPECT_EQ(node->rank, ranks[position - 1]) << "position " << position;
@@ -24,7 +25,7 @@ void expectRanks(const CardList& list, std::vector<std::int32_t> ranks) {
             EXPECT_EQ(node, list.tail);
         }
     }
-    EXPECT_EQ(position - 1, list.count);
+    EXPECT_EQ(position - 1, cardsIn(list));
 }
 } // namespace
 
@@ -32,14 +33,14 @@ TEST(CardList, NewAndClearedListsAreEmpty) {
     auto list = cardListNew();
     EXPECT_EQ(list->head, nullptr);
     EXPECT_EQ(list->tail, nullptr);
-    EXPECT_EQ(list->count, 0);
+    EXPECT_EQ(cardsIn(*list), 0);
     cardListClear(*list);
-    EXPECT_EQ(list->count, 0);
+    EXPECT_EQ(cardsIn(*list), 0);
     auto full = listOf({1, 2, 3});
     cardListClear(*full);
     EXPECT_EQ(full->head, nullptr);
     EXPECT_EQ(full->tail, nullptr);
-    EXPECT_EQ(full->count, 0);
+    EXPECT_EQ(cardsIn(*full), 0);
 }
 
 TEST(CardList, AppendAndReadByPosition) {
@@ -70,7 +71,7 @@ TEST(CardList, RemoveKeepsHeadAndTailRight) {
     auto only = listOf({5});
     cardListRemoveAt(*only, 1);
     EXPECT_EQ(only->head, nullptr);
-    EXPECT_EQ(only->count, 0);
+    EXPECT_EQ(cardsIn(*only), 0);
     cardListAppend(*only, cardNodeNew(Card{0, 6}));
     expectRanks(*only, {6});
 }
@@ -91,7 +92,7 @@ TEST(Shoe, FillsInOrderAndDiscardsWhatWasLeft) {
     shoeInit(shoe);
     shoeFill(shoe, 6);
     EXPECT_EQ(shoe.cardCount, 312);
-    EXPECT_EQ(shoe.cards->count, 312);
+    EXPECT_EQ(cardsIn(*shoe.cards), 312);
     const std::pair<std::int32_t, Card> expected[] = {{1, {0, 1}},   {13, {0, 13}}, {14, {1, 1}},
                                                       {52, {3, 13}}, {53, {0, 1}},  {312, {3, 13}}};
     for (const auto& [position, card] : expected) {
@@ -100,7 +101,7 @@ TEST(Shoe, FillsInOrderAndDiscardsWhatWasLeft) {
     shoeDraw(shoe);
     shoeFill(shoe, 1);
     EXPECT_EQ(shoe.cardCount, 52);
-    EXPECT_EQ(shoe.cards->count, 52);
+    EXPECT_EQ(cardsIn(*shoe.cards), 52);
     for (std::int32_t decks : {0, -3}) {
         shoeFill(shoe, decks);
         EXPECT_EQ(shoe.cardCount, 0);
@@ -119,7 +120,7 @@ TEST(Shoe, SeededDrawsTakeKnownPositions) {
         EXPECT_EQ(shoeDraw(shoe), card);
     }
     EXPECT_EQ(shoe.cardCount, 308);
-    EXPECT_EQ(shoe.cards->count, 308);
+    EXPECT_EQ(cardsIn(*shoe.cards), 308);
 }
 
 TEST(Shoe, LastCardIsTakenWhateverTheGeneratorSays) {
@@ -162,7 +163,7 @@ TEST(Shoe, EmptyShoeRefillsBeforeDrawing) {
     const Card card = shoeDraw(shoe);
     EXPECT_EQ(card, (Card{3, 3})); // the same draw as from a fresh six-deck shoe
     EXPECT_EQ(shoe.cardCount, 311);
-    EXPECT_EQ(shoe.cards->count, 311);
+    EXPECT_EQ(cardsIn(*shoe.cards), 311);
 }
 
 TEST(Shoe, SameSeedSameCards) {

@@ -10,8 +10,8 @@
 #include <random>
 
 namespace {
-std::int32_t cardsIn(const Hand& hand) {
-    return hand.cards->count;
+std::int32_t handCards(const Hand& hand) {
+    return cardsIn(*hand.cards);
 }
 
 void checkInvariants(const RecordingView& view, std::int32_t dealtSinceFill) {
@@ -28,21 +28,21 @@ void checkInvariants(const RecordingView& view, std::int32_t dealtSinceFill) {
         ASSERT_FALSE(on(IDC_SPLIT));
     }
     if (on(IDC_DOUBLE)) {
-        ASSERT_EQ(cardsIn(handFor(table.activeHand)), 2) << "double only as a first action";
+        ASSERT_EQ(handCards(handFor(table.activeHand)), 2) << "double only as a first action";
     }
     if (on(IDC_SPLIT)) {
         ASSERT_FALSE(table.splitActive);
-        ASSERT_EQ(cardsIn(table.playerHand), 2);
+        ASSERT_EQ(handCards(table.playerHand), 2);
         ASSERT_EQ(handCardAt(table.playerHand, 1).rank, handCardAt(table.playerHand, 2).rank);
     }
     ASSERT_TRUE(table.activeHand == PlayerHandId || table.activeHand == SplitHandId);
     if (table.activeHand == SplitHandId || table.firstHandBusted || table.splitDoubled) {
         ASSERT_TRUE(table.splitActive);
     }
-    ASSERT_EQ(table.playerSlot, cardsIn(table.playerHand) + 1);
-    ASSERT_EQ(table.dealerSlot, cardsIn(table.dealerHand) + 1);
-    ASSERT_EQ(table.splitSlot, cardsIn(table.splitHand) + 1);
-    ASSERT_EQ(table.shoe.cardCount, table.shoe.cards->count);
+    ASSERT_EQ(table.playerSlot, handCards(table.playerHand) + 1);
+    ASSERT_EQ(table.dealerSlot, handCards(table.dealerHand) + 1);
+    ASSERT_EQ(table.splitSlot, handCards(table.splitHand) + 1);
+    ASSERT_EQ(table.shoe.cardCount, cardsIn(*table.shoe.cards));
     ASSERT_EQ(table.shoe.cardCount + dealtSinceFill, 312);
 }
 
@@ -91,14 +91,16 @@ TEST(RandomPlay, EveryRoundKeepsTheRulesAndSettlesOnce) {
                 if (view.isEnabled(IDC_SPLIT)) {
                     choices.push_back("split");
                 }
-                const std::int32_t before = cardsIn(table.playerHand) + cardsIn(table.dealerHand) +
-                                            cardsIn(table.splitHand);
+                const std::int32_t before = handCards(table.playerHand) +
+                                            handCards(table.dealerHand) +
+                                            handCards(table.splitHand);
                 press(view, pick(chooser, choices));
-                dealtSinceFill += cardsIn(table.playerHand) + cardsIn(table.dealerHand) +
-                                  cardsIn(table.splitHand) - before;
+                dealtSinceFill += handCards(table.playerHand) + handCards(table.dealerHand) +
+                                  handCards(table.splitHand) - before;
                 ASSERT_NO_FATAL_FAILURE(checkInvariants(view, dealtSinceFill));
             }
-            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement(endedAtDeal))
+            ASSERT_EQ(endedAtDeal, roundHadNatural()) << "seed " << seed << ", round " << round;
+            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement())
                 << "seed " << seed << ", round " << round;
             ASSERT_TRUE(table.dealerRevealed);
         }

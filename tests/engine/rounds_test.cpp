@@ -1,5 +1,6 @@
 #include "cards/random.h"
 #include "game/bets.h"
+#include "game/deal.h"
 #include "game/table_state.h"
 #include "tests/engine/round_driver.h"
 #include "tests/support/table_fixture.h"
@@ -226,7 +227,7 @@ TEST_F(RoundTest, EveryTransitionLeavesTheRightButtonsAndBank) {
         EXPECT_EQ(view.enabledWords(), row.enabled);
         EXPECT_EQ(table.bettingMode, std::string(row.enabled) == betting);
         EXPECT_EQ(table.bank, row.bank);
-        EXPECT_EQ(table.dealerHand.cards->count, row.dealerCards);
+        EXPECT_EQ(cardsIn(*table.dealerHand.cards), row.dealerCards);
         EXPECT_EQ(table.activeHand, row.activeHand);
         EXPECT_EQ(table.shoe.cardCount, 312 - static_cast<std::int32_t>(row.draws.size()));
         if (table.bettingMode) {
@@ -385,11 +386,29 @@ TEST_F(RoundTest, ReshuffleCountdown) {
     table.cardsUntilReshuffle = 1;
     arrangeShoe(cards({"10S", "10C", "9H", "4D", "2C", "5C"}));
     pressAll(view, {"deal", "stand"});
-    EXPECT_EQ(table.dealerHand.cards->count, 4);
+    EXPECT_EQ(cardsIn(*table.dealerHand.cards), 4);
     EXPECT_EQ(table.cardsUntilReshuffle, -5);
     press(view, "deal");
     EXPECT_EQ(table.shoe.cardCount, 308) << "the shoe is rebuilt at the deal";
     EXPECT_EQ(table.cardsUntilReshuffle, 270) << "274 less the four cards just dealt";
+}
+
+// What the window prepares in idle time: the next Deal's cards, from the shoe as it is and from
+// the shoe rebuilt at a spent countdown, foreseen without changing the draws.
+TEST_F(RoundTest, TheNextDealsCardsAreForeseenWithoutChangingTheDraws) {
+    randomSeed(4242);
+    for (const std::int32_t countdown : {280, 0}) {
+        if (!table.bettingMode) {
+            press(view, "stand");
+        }
+        table.cardsUntilReshuffle = countdown;
+        const std::array<Card, 4> foreseen = nextDealCards();
+        press(view, "deal");
+        const std::array<Card, 4> dealt{
+            handCardAt(table.playerHand, 1), handCardAt(table.dealerHand, 1),
+            handCardAt(table.playerHand, 2), handCardAt(table.dealerHand, 2)};
+        EXPECT_EQ(foreseen, dealt) << "countdown " << countdown;
+    }
 }
 
 TEST_F(RoundTest, CountdownOfExactlyZeroRebuildsAtTheNextDeal) {
@@ -410,7 +429,8 @@ TEST_F(RoundTest, FirstShoeDealsAtLeast280CardsThenRebuilds) {
         if (!table.bettingMode) {
             press(view, "stand");
         }
-        const std::int32_t cards = table.playerHand.cards->count + table.dealerHand.cards->count;
+        const std::int32_t cards =
+            cardsIn(*table.playerHand.cards) + cardsIn(*table.dealerHand.cards);
         if (rebuild) {
             EXPECT_GE(dealt, 280);
             EXPECT_LT(dealt, 280 + 12);
@@ -430,7 +450,7 @@ TEST_F(RoundTest, EmptyShoeMidRoundIsRefilled) {
     const std::int32_t countdown = table.cardsUntilReshuffle;
     shoeFill(table.shoe, 0);
     press(view, "hit");
-    EXPECT_EQ(table.playerHand.cards->count, 3);
+    EXPECT_EQ(cardsIn(*table.playerHand.cards), 3);
     EXPECT_EQ(table.shoe.cardCount, 311);
     EXPECT_EQ(table.cardsUntilReshuffle, countdown - 1) << "the countdown is left to the next deal";
 }

@@ -162,7 +162,7 @@ TEST_F(BothSplitHandsBust, ByHit) {
                                     reveal,
                                     {"paintResults:2:0", "paintMoney", "paintCounts"},
                                     refresh}));
-    EXPECT_EQ(table.dealerHand.cards->count, 2);
+    EXPECT_EQ(cardsIn(*table.dealerHand.cards), 2);
     EXPECT_EQ(table.bank, 990);
     EXPECT_EQ(view.shownBanks, (std::vector<std::int32_t>{1000, 990}));
 }
@@ -181,7 +181,7 @@ TEST_F(BothSplitHandsBust, ByDouble) {
                                     toBetting,
                                     {"paintCounts"},
                                     refresh}));
-    EXPECT_EQ(table.dealerHand.cards->count, 2);
+    EXPECT_EQ(cardsIn(*table.dealerHand.cards), 2);
     EXPECT_EQ(table.bank, 980);
     EXPECT_EQ(view.shownBanks, (std::vector<std::int32_t>{1000, 980}));
 }

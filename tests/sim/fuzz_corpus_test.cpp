@@ -1,7 +1,7 @@
 // The fuzz target's committed corpus through the built program, judged by the target's own
 // check, and that check shown to catch broken output.
-#include "tools/fuzz/replay_check.h"
-#include "tools/sim/replay.h"
+#include "sim/replay.h"
+#include "sim/replay_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "tools/sim/odds.h"
-#include "tools/sim/strategy.h"
+#include "sim/odds.h"
+#include "sim/strategy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "game/table_state.h"
-#include "tools/sim/play.h"
+#include "sim/play.h"
+#include "tests/support/table_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -65,8 +66,8 @@ TEST(Play, AFreshShoeDealsEveryRoundOffAFullShoe) {
     options.seed = 4;
     options.freshShoe = true;
     runPlay(options, progress);
-    const std::int32_t dealt = table.playerHand.cards->count + table.dealerHand.cards->count +
-                               table.splitHand.cards->count;
+    const std::int32_t dealt = cardsIn(*table.playerHand.cards) + cardsIn(*table.dealerHand.cards) +
+                               cardsIn(*table.splitHand.cards);
     EXPECT_EQ(table.shoe.cardCount + dealt, 312);
 }
 

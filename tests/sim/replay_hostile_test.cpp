@@ -1,6 +1,6 @@
 // Input that no person types: raw bytes, lines without end, and replays of many rounds.
-#include "tools/fuzz/replay_check.h"
-#include "tools/sim/replay.h"
+#include "sim/replay.h"
+#include "sim/replay_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/sim/replay.h"
+#include "sim/replay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/sim/strategy.h"
+#include "sim/strategy.h"
 
 #include <gtest/gtest.h>
 

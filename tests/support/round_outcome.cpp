@@ -3,34 +3,63 @@
 #include "game/table_state.h"
 
 namespace {
-bool isNatural(const Hand& hand) {
-    return hand.cards->count == 2 && handTotal(hand) == 21;
+struct Count {
+    int cards = 0;
+    int total = 0;
+};
+
+// Aces count 1, pictures 10; one ace counts 11 instead when that keeps the hand at 21 or less.
+Count countOf(const Hand& hand) {
+    Count count;
+    bool ace = false;
+    for (const CardNode* node = hand.cards->head.get(); node; node = node->next.get()) {
+        ++count.cards;
+        count.total += node->rank > 10 ? 10 : node->rank;
+        ace = ace || node->rank == 1;
+    }
+    if (ace && count.total + 10 <= 21) {
+        count.total += 10;
+    }
+    return count;
+}
+
+bool isNatural(const Count& count) {
+    return count.cards == 2 && count.total == 21;
+}
+
+// A split hand of two cards making 21 is an ordinary 21.
+bool playerNatural() {
+    return !table.splitActive && isNatural(countOf(table.playerHand));
+}
+
+std::int64_t handChange(const Hand& hand, bool doubled, int dealer) {
+    const int player = countOf(hand).total;
+    const std::int64_t stake = (doubled ? 2 : 1) * std::int64_t{table.bet};
+    if (player > 21) {
+        return -stake;
+    }
+    if (dealer > 21 || player > dealer) {
+        return stake;
+    }
+    return player == dealer ? 0 : -stake;
 }
 } // namespace
 
-std::int64_t expectedSettlement(bool endedAtDeal) {
-    const std::int64_t bet = table.bet;
-    if (endedAtDeal) {
-        if (isNatural(table.playerHand)) {
-            return 3 * bet / 2;
-        }
-        return isNatural(table.dealerHand) ? -bet : 0;
+bool roundHadNatural() {
+    return playerNatural() || isNatural(countOf(table.dealerHand));
+}
+
+std::int64_t expectedSettlement() {
+    if (playerNatural()) {
+        return 3 * std::int64_t{table.bet} / 2;
     }
-    const std::int32_t dealer = handTotal(table.dealerHand);
-    auto outcome = [&](const Hand& hand, bool doubled) -> std::int64_t {
-        const std::int32_t total = handTotal(hand);
-        const std::int64_t stake = doubled ? 2 * bet : bet;
-        if (total > 21) {
-            return -stake;
-        }
-        if (dealer > 21 || total > dealer) {
-            return stake;
-        }
-        return total < dealer ? -stake : 0;
-    };
-    std::int64_t change = outcome(table.playerHand, table.playerDoubled);
+    const Count dealer = countOf(table.dealerHand);
+    if (isNatural(dealer)) {
+        return -table.bet;
+    }
+    std::int64_t change = handChange(table.playerHand, table.playerDoubled, dealer.total);
     if (table.splitActive) {
-        change += outcome(table.splitHand, table.splitDoubled);
+        change += handChange(table.splitHand, table.splitDoubled, dealer.total);
     }
     return change;
 }

@@ -58,3 +58,11 @@ std::vector<Card> cards(std::initializer_list<const char*> names) {
     }
     return result;
 }
+
+std::int32_t cardsIn(const CardList& list) {
+    std::int32_t count = 0;
+    for (const CardNode* node = list.head.get(); node; node = node->next.get()) {
+        ++count;
+    }
+    return count;
+}

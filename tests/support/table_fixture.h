@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/card.h"
+#include "cards/card_list.h"
 
 #include <cstdint>
 #include <vector>
@@ -15,3 +16,6 @@ void arrangeShoe(const std::vector<Card>& draws, std::uint32_t seed = 1);
 // Short card names for tests: "AS", "10H", "KD", "8C".
 Card card(const char* name);
 std::vector<Card> cards(std::initializer_list<const char*> names);
+
+// The number of cards in a list, counted node by node.
+std::int32_t cardsIn(const CardList& list);

@@ -3,7 +3,7 @@
 #include "cards/random.h"
 #include "cards/shoe.h"
 #include "game/table_state.h"
-#include "tools/sim/play.h"
+#include "sim/play.h"
 
 #include <cstdint>
 #include <cstring>
@@ -29,7 +29,7 @@ void shoeDrawFromFullShoe(benchmark::State& state) {
 
 void roundWithQuietView(benchmark::State& state) {
     freshTable();
-    SimView view;
+    HeadlessView view;
     PlayTally tally;
     for (auto _ : state) {
         playRound(view, Strategy::Basic, tally);

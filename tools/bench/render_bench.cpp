@@ -4,9 +4,9 @@
 #include "game/bets.h"
 #include "game/deal.h"
 #include "game/table_state.h"
+#include "headless/headless_view.h"
 #include "render/table_surface.h"
 #include "render/table_words.h"
-#include "tools/sim/sim_view.h"
 
 namespace {
 // The renderer drawing into the back buffer, with window operations that do nothing: no window
@@ -20,7 +20,7 @@ class BenchWindow : public TablePainter {
 
 // The set-up between timed presses goes through the drawing-free view: the table state is all
 // the handlers and the renderer read.
-SimView setupView;
+HeadlessView setupView;
 
 void finishRound() {
     while (!table.bettingMode) {

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes through the replay of quorvel-sim, checked against its contract.
-#include "tools/fuzz/replay_check.h"
-#include "tools/sim/replay.h"
+#include "sim/replay.h"
+#include "sim/replay_check.h"
 
 #include <cstdint>
 #include <cstdio>

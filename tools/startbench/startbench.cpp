@@ -7,8 +7,8 @@
 // or only the command timings, on the platform and at the scale the environment gives (e.g. on
 // an X server while a screen reader listens):
 //   startbench --commands [--pause]
+#include "headless/x_server.h"
 #include "tools/startbench/timing.h"
-#include "tools/startbench/x_server.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "cards/card.h"
 #include "cards/hand.h"
 #include "game/table_view.h"
-#include "tools/sim/chart.h"
+#include "sim/chart.h"
 
 #include <array>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "tools/sim/play.h"
+#include "sim/play.h"
 
 #include "cards/random.h"
 #include "game/table_state.h"
-#include "tools/sim/json_line.h"
+#include "sim/json_line.h"
 
 #include <algorithm>
 #include <chrono>
@@ -67,7 +67,7 @@ double fraction(std::int64_t part, std::int64_t whole) {
 }
 } // namespace
 
-void playRound(SimView& view, Strategy strategy, PlayTally& tally) {
+void playRound(HeadlessView& view, Strategy strategy, PlayTally& tally) {
     const std::int32_t bankBefore = table.bank;
     if (!pressButton(view, IDC_DEAL)) {
         return;
@@ -105,7 +105,7 @@ PlayReport runPlay(const PlayOptions& options, std::ostream& progress) {
     PlayReport report;
     report.options = options;
     report.stake = table.bet;
-    SimView view;
+    HeadlessView view;
 
     const std::int64_t step = options.rounds / 100 > 0 ? options.rounds / 100 : 1;
     const auto start = std::chrono::steady_clock::now();

@@ -1,6 +1,6 @@
-#include "tools/sim/strategy.h"
+#include "sim/strategy.h"
 
-#include "tools/sim/odds.h"
+#include "sim/odds.h"
 
 namespace {
 std::int32_t cardValue(std::int32_t rank) {

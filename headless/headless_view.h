@@ -12,9 +12,9 @@
 // A table view that draws nothing. It keeps track of which buttons are enabled, as the window's
 // greyed buttons do, and when asked writes down each call as a word such as "paintNextCard:1",
 // "paintResults:3:0", "enable:double:1", "invalidate:table" or "update".
-class SimView : public TableView {
+class HeadlessView : public TableView {
   public:
-    explicit SimView(bool recordCalls = false) : recording(recordCalls) {}
+    explicit HeadlessView(bool recordCalls = false) : recording(recordCalls) {}
 
     void clearTable() override;
     void paintCounts() override;
@@ -48,4 +48,4 @@ std::string buttonWordsWhere(const std::function<bool(ControlId)>& chosen);
 
 // Presses a button as the player would: a greyed button sends nothing. Returns whether the
 // button was enabled and its handler ran.
-bool pressButton(SimView& view, ControlId id);
+bool pressButton(HeadlessView& view, ControlId id);

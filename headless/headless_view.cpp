@@ -1,4 +1,4 @@
-#include "tools/sim/sim_view.h"
+#include "headless/headless_view.h"
 
 #include "game/actions.h"
 #include "game/bets.h"
@@ -13,49 +13,49 @@ constexpr std::array<void (*)(TableView&), buttonCount> handlers{
     onDeal, onHit, onStand, onBetOne, onDouble, onSplit, onBetFive, onBetTen, onClearBet};
 } // namespace
 
-void SimView::note(std::string_view call) {
+void HeadlessView::note(std::string_view call) {
     if (recording) {
         recorded.emplace_back(call);
     }
 }
 
-void SimView::clearTable() {
+void HeadlessView::clearTable() {
     note("clearTable");
 }
-void SimView::paintCounts() {
+void HeadlessView::paintCounts() {
     note("paintCounts");
 }
-void SimView::paintMoney() {
+void HeadlessView::paintMoney() {
     note("paintMoney");
 }
-void SimView::paintBet() {
+void HeadlessView::paintBet() {
     note("paintBet");
 }
-void SimView::paintSplitLabel() {
+void HeadlessView::paintSplitLabel() {
     note("splitLabel");
 }
 
-void SimView::paintNextCard(HandId hand) {
+void HeadlessView::paintNextCard(HandId hand) {
     takeNextCard(hand);
     if (recording) {
         note("paintNextCard:" + std::to_string(hand));
     }
 }
 
-void SimView::paintResults(ResultTarget target, int naturalCheck) {
+void HeadlessView::paintResults(ResultTarget target, int naturalCheck) {
     if (recording) {
         note("paintResults:" + std::to_string(target) + ":" + std::to_string(naturalCheck));
     }
 }
 
-void SimView::enableButton(ControlId id, bool enable) {
+void HeadlessView::enableButton(ControlId id, bool enable) {
     enabled[id] = enable;
     if (recording) {
         note("enable:" + std::string(buttonWord(id)) + (enable ? ":1" : ":0"));
     }
 }
 
-void SimView::invalidateRect(const Rect& rect) {
+void HeadlessView::invalidateRect(const Rect& rect) {
     if (rect == TableLayout::tableRect) {
         note("invalidate:table");
     } else if (rect == TableLayout::moneyRect) {
@@ -68,7 +68,7 @@ void SimView::invalidateRect(const Rect& rect) {
     }
 }
 
-void SimView::updateWindow() {
+void HeadlessView::updateWindow() {
     note("update");
 }
 
@@ -95,7 +95,7 @@ std::string buttonWordsWhere(const std::function<bool(ControlId)>& chosen) {
     return words;
 }
 
-bool pressButton(SimView& view, ControlId id) {
+bool pressButton(HeadlessView& view, ControlId id) {
     if (!view.isEnabled(id)) {
         return false;
     }

@@ -1,4 +1,4 @@
-#include "tools/sim/dealer_draws.h"
+#include "sim/dealer_draws.h"
 
 #include <algorithm>
 #include <map>

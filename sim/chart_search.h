@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/sim/chart.h"
-#include "tools/sim/up_card_shoe.h"
+#include "sim/chart.h"
+#include "sim/up_card_shoe.h"
 
 namespace odds {
 // Improves the chart's column for the shoe's up card until no single cell can do better.

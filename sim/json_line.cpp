@@ -1,4 +1,4 @@
-#include "tools/sim/json_line.h"
+#include "sim/json_line.h"
 
 #include <cmath>
 #include <cstdio>

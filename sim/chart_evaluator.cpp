@@ -1,4 +1,4 @@
-#include "tools/sim/chart_evaluator.h"
+#include "sim/chart_evaluator.h"
 
 namespace odds {
 ExactReturn ChartEvaluator::roundValue() {

@@ -1,10 +1,10 @@
-#include "tools/sim/replay.h"
+#include "sim/replay.h"
 
 #include "cards/random.h"
 #include "game/table_state.h"
 #include "game/table_view_state.h"
-#include "tools/sim/json_line.h"
-#include "tools/sim/sim_view.h"
+#include "headless/headless_view.h"
+#include "sim/json_line.h"
 
 #include <cstdio>
 #include <istream>
@@ -19,7 +19,7 @@ std::vector<std::string> cardNames(const Hand& hand) {
     return names;
 }
 
-std::vector<std::string> enabledWords(const SimView& view) {
+std::vector<std::string> enabledWords(const HeadlessView& view) {
     std::vector<std::string> words;
     for (std::int32_t id = 0; id < buttonCount; ++id) {
         if (view.isEnabled(static_cast<ControlId>(id))) {
@@ -152,7 +152,7 @@ std::string cardName(const Card& card) {
 }
 
 std::string stateLine(std::string_view press, bool accepted, const std::vector<std::string>& view,
-                      const SimView& buttons) {
+                      const HeadlessView& buttons) {
     return JsonLine{}
         .text("press", press)
         .boolean("accepted", accepted)
@@ -179,7 +179,7 @@ int runReplay(std::optional<std::uint32_t> seed, std::istream& in, std::ostream&
     if (seed) {
         randomSeed(*seed);
     }
-    SimView view(true);
+    HeadlessView view(true);
     out << stateLine("start", true, {}, view) << '\n';
 
     std::string word;

@@ -1,7 +1,7 @@
-#include "tools/sim/args.h"
-#include "tools/sim/odds_report.h"
-#include "tools/sim/play.h"
-#include "tools/sim/replay.h"
+#include "sim/args.h"
+#include "sim/odds_report.h"
+#include "sim/play.h"
+#include "sim/replay.h"
 
 #include <array>
 #include <cerrno>

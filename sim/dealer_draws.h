@@ -2,7 +2,7 @@
 
 // The dealer's side of the exact analyser: every way the dealer's hand can end for an up card,
 // and the chance of each from a given shoe.
-#include "tools/sim/odds_hand.h"
+#include "sim/odds_hand.h"
 
 #include <vector>
 

@@ -4,8 +4,8 @@
 // Values are "joint": the expected result times the chance that the dealer has no natural when
 // naturals are settled first, which lets hands of different shoes be added up as they stand.
 // An evaluator lives no longer than the chart it reads: make one for each chart asked about.
-#include "tools/sim/chart.h"
-#include "tools/sim/up_card_shoe.h"
+#include "sim/chart.h"
+#include "sim/up_card_shoe.h"
 
 namespace odds {
 class ChartEvaluator {

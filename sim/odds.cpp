@@ -1,7 +1,7 @@
-#include "tools/sim/odds.h"
+#include "sim/odds.h"
 
-#include "tools/sim/chart_evaluator.h"
-#include "tools/sim/chart_search.h"
+#include "sim/chart_evaluator.h"
+#include "sim/chart_search.h"
 
 #include <vector>
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 struct Card;
-class SimView;
+class HeadlessView;
 
 // Starts the table as the game does, fixes the draws with the seed when one is given, then
 // presses the buttons named on the input, one word a line, and writes the state after start-up
@@ -20,6 +20,6 @@ int runReplay(std::optional<std::uint32_t> seed, std::istream& in, std::ostream&
 // The table state as one JSON line, headed by the press and closed by the view's calls;
 // `buttons` tells which buttons are enabled.
 std::string stateLine(std::string_view press, bool accepted, const std::vector<std::string>& view,
-                      const SimView& buttons);
+                      const HeadlessView& buttons);
 
 std::string cardName(const Card& card); // "10H", "AS", "KD"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/sim/chart.h"
-#include "tools/sim/odds_rules.h"
+#include "sim/chart.h"
+#include "sim/odds_rules.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/sim/strategy.h"
+#include "sim/strategy.h"
 
 #include <cstdint>
 #include <optional>

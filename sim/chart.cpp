@@ -1,4 +1,4 @@
-#include "tools/sim/chart.h"
+#include "sim/chart.h"
 
 Chart standingChart(int standAt) {
     Chart chart;

@@ -1,7 +1,7 @@
-#include "tools/fuzz/replay_check.h"
+#include "sim/replay_check.h"
 
-#include "tools/sim/args.h"
-#include "tools/sim/sim_view.h"
+#include "headless/headless_view.h"
+#include "sim/args.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/sim/sim_view.h"
-#include "tools/sim/strategy.h"
+#include "headless/headless_view.h"
+#include "sim/strategy.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -27,7 +27,7 @@ struct PlayTally {
 
 // Plays one round from betting mode to betting mode through the buttons a player would press,
 // and adds it to the tally.
-void playRound(SimView& view, Strategy strategy, PlayTally& tally);
+void playRound(HeadlessView& view, Strategy strategy, PlayTally& tally);
 
 struct PlayOptions {
     std::int64_t rounds = 0;

@@ -2,7 +2,7 @@
 
 // The shoe of the exact analyser for one dealer up card: the chance of every deal and draw, and
 // the dealer's outcome for every set of the player's cards out, worked out once for all charts.
-#include "tools/sim/dealer_draws.h"
+#include "sim/dealer_draws.h"
 
 #include <unordered_map>
 

@@ -1,7 +1,7 @@
-#include "tools/sim/odds_report.h"
+#include "sim/odds_report.h"
 
-#include "tools/sim/json_line.h"
-#include "tools/sim/odds.h"
+#include "sim/json_line.h"
+#include "sim/odds.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/sim/odds.h"
-#include "tools/sim/strategy.h"
+#include "sim/odds.h"
+#include "sim/strategy.h"
 
 #include <cstdint>
 #include <string>

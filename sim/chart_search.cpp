@@ -1,6 +1,6 @@
-#include "tools/sim/chart_search.h"
+#include "sim/chart_search.h"
 
-#include "tools/sim/chart_evaluator.h"
+#include "sim/chart_evaluator.h"
 
 #include <unordered_map>
 #include <vector>

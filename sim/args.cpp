@@ -1,4 +1,4 @@
-#include "tools/sim/args.h"
+#include "sim/args.h"
 
 #include "quorvel_version.h"
 

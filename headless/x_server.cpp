@@ -1,4 +1,4 @@
-#include "tools/startbench/x_server.h"
+#include "headless/x_server.h"
 
 #include <cerrno>
 #include <csignal>

@@ -2,7 +2,7 @@
 
 // The cards of the exact analyser: values by index, and a player's hand with the cards it takes
 // out of the shoe.
-#include "tools/sim/odds_rules.h"
+#include "sim/odds_rules.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "tools/sim/up_card_shoe.h"
+#include "sim/up_card_shoe.h"
 
 namespace odds {
 UpCardShoe::UpCardShoe(int upIndex, const Rules& rules, const Composition& fullShoe)
