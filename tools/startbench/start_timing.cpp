@@ -134,7 +134,7 @@ StartSample startOnce(const char* program, const char* display, int scale) {
     sample.firstFrameMs =
         startAndWait(screen.connection, screen.root, pid, program, display, scale);
     if (pid > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(500)); // settled after start
+        std::this_thread::sleep_for(std::chrono::seconds(1)); // settled after start
         sample.residentKb = residentKb(pid);
         stop(pid);
         waitUntilGone(screen);
