@@ -9,6 +9,8 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 QProcessEnvironment userEnvironment(const std::string& display) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("QT_QPA_PLATFORM");
@@ -168,14 +170,23 @@ void stopProcess(QProcess& process) {
 
 Openbox::Openbox(const QProcessEnvironment& environment) {
     process_.setProcessEnvironment(environment);
-    process_.start("openbox", {});
-    process_.waitForStarted();
-    // it manages windows once it has announced itself on the root window
-    for (QDeadlineTimer deadline(10000); !deadline.hasExpired() && !running_;
-         QThread::msleep(100)) {
-        running_ = process_.state() == QProcess::Running &&
-                   runTool(environment, "xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"})
-                       .contains("window id");
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    // it manages windows once it has announced itself on the root window; one that ended before
+    // that is started once more, and what it said is passed on
+    for (int attempt = 0; attempt < 2 && !running_; ++attempt) {
+        process_.start("openbox", {});
+        process_.waitForStarted();
+        for (QDeadlineTimer deadline(10000);
+             !deadline.hasExpired() && !running_ && process_.state() == QProcess::Running;
+             QThread::msleep(100)) {
+            running_ = runTool(environment, "xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"})
+                           .contains("window id");
+        }
+        if (!running_) {
+            stopProcess(process_);
+            std::fprintf(stderr, "openbox did not start: %s\n",
+                         process_.readAll().toStdString().c_str());
+        }
     }
 }
 
