@@ -32,6 +32,11 @@ std::string focusedWord(MainWindow& window) {
     return QApplication::focusWidget() ? "another" : "none";
 }
 
+// A deal without a natural leaves Deal disabled, so a second deal would be a fault, never chance.
+void arrangeDealWithoutNatural() {
+    arrangeShoe(cards({"10H", "9C", "7D", "8S"}));
+}
+
 // The window as a screen reader's user has it: assistive technology became active after start.
 class KeyboardPlayTest : public WindowTest {
   protected:
@@ -147,13 +152,6 @@ TEST_F(WindowTest, F10OpensFileAtExitAndEscapeClosesIt) {
 // A key and a click on Deal deal once: a Space held over the click finds Deal up again when it is
 // released, and a click after Return finds Deal disabled.
 class KeyAndClickTest : public WindowTest, public ::testing::WithParamInterface<bool> {};
-
-// A deal without a natural leaves Deal disabled, so a second deal would be a fault, never chance.
-namespace {
-void arrangeDealWithoutNatural() {
-    arrangeShoe(cards({"10H", "9C", "7D", "8S"}));
-}
-} // namespace
 
 TEST_P(KeyAndClickTest, DealOnce) {
     arrangeDealWithoutNatural();
