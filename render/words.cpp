@@ -1,6 +1,7 @@
 #include "render/words.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
 #include <QTranslator>
 
@@ -80,8 +81,19 @@ constexpr const char* handGets = QT_TRANSLATE_NOOP("Speech", "%1 gets %2");
 //: the name of the table picture, as the screen reader says it
 constexpr const char* cardTable = QT_TRANSLATE_NOOP("Speech", "Card table");
 
-// The languages the program carries a translation for.
-constexpr std::array<const char*, 3> translated{"de", "fr", "es"};
+constexpr const char* translationFolder = ":/i18n";
+
+// The languages the program carries a translation for ("de", ...): the compiled files built in.
+QStringList translatedLanguages() {
+    QStringList codes;
+    const QString prefix = QStringLiteral("quorvel_");
+    const QString suffix = QStringLiteral(".qm");
+    for (const QString& file :
+         QDir(QLatin1String(translationFolder)).entryList({prefix + '*' + suffix}, QDir::Files)) {
+        codes << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
+    }
+    return codes;
+}
 
 QString translate(const char* context, const char* english) {
     return QCoreApplication::translate(context, english);
@@ -102,14 +114,15 @@ std::unique_ptr<QTranslator>& installed() {
 } // namespace
 
 QString chosenLanguage(const QStringList& uiLanguages) {
+    const QStringList translated = translatedLanguages();
     for (const QString& name : uiLanguages) {
         const QLocale::Language language = QLocale(name).language();
         if (language == QLocale::English) {
             break;
         }
-        for (const char* code : translated) {
-            if (QLocale(QLatin1String(code)).language() == language) {
-                return QLatin1String(code);
+        for (const QString& code : translated) {
+            if (QLocale(code).language() == language) {
+                return code;
             }
         }
     }
@@ -127,7 +140,8 @@ QString useLanguage(const QLocale& locale) {
         return language;
     }
     auto loaded = std::make_unique<QTranslator>();
-    if (!loaded->load(QStringLiteral(":/i18n/quorvel_%1.qm").arg(language)) ||
+    if (!loaded->load(
+            QStringLiteral("%1/quorvel_%2.qm").arg(QLatin1String(translationFolder), language)) ||
         !QCoreApplication::installTranslator(loaded.get())) {
         return QStringLiteral("en");
     }
@@ -139,20 +153,22 @@ std::string captionText(Caption caption) {
     return utf8(translate(tableContext, captions[static_cast<std::size_t>(caption)]));
 }
 
-BadgeWords badgeWords() {
+namespace {
+BadgeWords badgeWordsIn(QString (*word)(const char* english)) {
     BadgeWords words;
     for (std::size_t kind = 0; kind < badges.size(); ++kind) {
-        words[kind] = translate(badgeContext, badges[kind]);
+        words[kind] = word(badges[kind]);
     }
     return words;
 }
+} // namespace
+
+BadgeWords badgeWords() {
+    return badgeWordsIn([](const char* english) { return translate(badgeContext, english); });
+}
 
 BadgeWords englishBadgeWords() {
-    BadgeWords words;
-    for (std::size_t kind = 0; kind < badges.size(); ++kind) {
-        words[kind] = QString::fromLatin1(badges[kind]);
-    }
-    return words;
+    return badgeWordsIn([](const char* english) { return QString::fromLatin1(english); });
 }
 
 std::string badgeWord(BadgeKind kind) {
