@@ -9,6 +9,11 @@ namespace {
 std::int32_t reshuffleCountdown() {
     return static_cast<std::int32_t>(table.deckCount * 45.76);
 }
+
+// The next Deal fills the shoe again before it deals.
+bool reshuffleDue() {
+    return table.cardsUntilReshuffle <= 0;
+}
 } // namespace
 
 void dealCardTo(HandId hand) {
@@ -17,7 +22,7 @@ void dealCardTo(HandId hand) {
 }
 
 void dealInitialCards() {
-    if (table.cardsUntilReshuffle <= 0) {
+    if (reshuffleDue()) {
         shoeFill(table.shoe, table.deckCount);
         table.cardsUntilReshuffle = reshuffleCountdown();
     }
@@ -33,7 +38,7 @@ void dealInitialCards() {
 std::array<Card, 4> nextDealCards() {
     Shoe shoe;
     shoe.cards = cardListNew();
-    if (table.cardsUntilReshuffle <= 0) {
+    if (reshuffleDue()) {
         shoeFill(shoe, table.deckCount);
     } else {
         for (const CardNode* node = table.shoe.cards->head.get(); node; node = node->next.get()) {
