@@ -34,13 +34,16 @@ std::string cardList(std::vector<ShownCard>::const_iterator first,
     return words;
 }
 
+// A new round, a split, or the hole card turned: the hand is said as it now lies, and its count
+// with it, even where it happens to equal the last one.
+bool laidAnew(const HandChange& hand) {
+    return !hand.after.cards.empty() &&
+           (hand.before.cards.empty() || !extends(hand.before, hand.after));
+}
+
 void addCardChange(std::string& words, const HandChange& hand) {
     const auto& cards = hand.after.cards;
-    if (cards.empty()) {
-        return;
-    }
-    if (hand.before.cards.empty() || !extends(hand.before, hand.after)) {
-        // a new round, a split, or the hole card turned: the hand as it now lies
+    if (laidAnew(hand)) {
         words += captionText(hand.label);
         words += ": ";
         words += cardList(cards.begin(), cards.end());
@@ -66,19 +69,21 @@ bool addBadge(std::string& words, const HandChange& hand) {
     return true;
 }
 
+// The hands in the order player, split, dealer.
 void addCounts(std::string& words, const std::optional<CountFigures>& before,
-               const std::optional<CountFigures>& after) {
+               const std::optional<CountFigures>& after, const HandChange (&hands)[3]) {
     if (!after) {
         return;
     }
     const bool fresh = !before;
-    if (fresh || before->player != after->player) {
+    if (fresh || laidAnew(hands[0]) || before->player != after->player) {
         addFigure(words, Caption::playersCount, after->player);
     }
-    if (after->splitRow && (fresh || !before->splitRow || before->split != after->split)) {
+    if (after->splitRow &&
+        (fresh || laidAnew(hands[1]) || !before->splitRow || before->split != after->split)) {
         addFigure(words, Caption::splitCount, after->split);
     }
-    if (fresh || before->dealer != after->dealer) {
+    if (fresh || laidAnew(hands[2]) || before->dealer != after->dealer) {
         addFigure(words, Caption::dealersCount, after->dealer);
     }
 }
@@ -93,7 +98,7 @@ std::string changeWords(const TableContent& before, const TableContent& after) {
     for (const HandChange& hand : hands) {
         addCardChange(words, hand);
     }
-    addCounts(words, before.counts, after.counts);
+    addCounts(words, before.counts, after.counts, hands);
     bool settled = false;
     for (const HandChange& hand : hands) {
         settled = addBadge(words, hand) || settled;

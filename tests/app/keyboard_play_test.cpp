@@ -85,6 +85,11 @@ const WordsAfterClicks said[] = {
      {IDC_DEAL, IDC_SPLIT},
      "Players Hand: eight of hearts, three of spades. Split Hand: eight of diamonds, four of "
      "diamonds. Players Count 11. Split Count 12."},
+    {"a deal says a count that equals the last round's",
+     cards({"10H", "9C", "6D", "8S", "10D", "5C", "6C", "8H"}),
+     {IDC_DEAL, IDC_STAND, IDC_DEAL},
+     "Players Hand: ten of diamonds, six of clubs. Dealers Hand: a face-down card, eight of "
+     "hearts. Players Count 16. Dealers Count 8."},
     {"a bet", {}, {IDC_BETTEN}, "Current Bet 15."},
     {"a clear that changes nothing", {}, {IDC_CLEAR}, "Current Bet 5."},
 };
