@@ -37,18 +37,18 @@ QColor focusRingColour(QColor around, QColor face) {
 }
 
 void drawFocusRing(QPainter& painter, const QRect& area, QColor colour) {
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    // In device pixels, so that the ring's edges fall on whole pixels at any ratio.
-    const QRectF outer(area.x() * ratio, area.y() * ratio, area.width() * ratio,
-                       area.height() * ratio);
+    // In the device's own pixels: at a fractional ratio a widget's edge lies between two of
+    // them, and the ring takes the pixels whose centres lie inside it.
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF outer = toDevice.mapRect(QRectF(area));
     const QRect device(QPoint(std::lround(outer.left()), std::lround(outer.top())),
                        QPoint(std::lround(outer.right()) - 1, std::lround(outer.bottom()) - 1));
-    const int width = static_cast<int>(std::ceil(2 * ratio));
+    const int width = static_cast<int>(std::ceil(2 * painter.device()->devicePixelRatioF()));
+    const QRect inner = device.adjusted(width, width, -width, -width);
     painter.save();
-    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    painter.setWorldTransform(toDevice.inverted(), true);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    const QRect inner = device.adjusted(width, width, -width, -width);
     painter.fillRect(QRect(device.left(), device.top(), device.width(), width), colour);
     painter.fillRect(QRect(device.left(), inner.bottom() + 1, device.width(), width), colour);
     painter.fillRect(QRect(device.left(), inner.top(), width, inner.height()), colour);

@@ -15,7 +15,7 @@
 #include <memory>
 
 // Deal after the first Tab, and the card table after a Shift+Tab while a screen reader runs, as
-// the window shows them on screens of device pixel ratios 1 and 2, with and without the focus:
+// the window shows them on screens of device pixel ratios 1, 2 and 1.5, with and without the focus:
 // the focus is a ring that a player who sees less well finds on the green table. Contrast is
 // measured as the accessibility guidelines measure it, from the pixels shown.
 
@@ -38,10 +38,17 @@ struct RingOnScreen {
     const char* screen;
     double scale;
     bool table; // else Deal
+    const char* name;
+};
+
+const RingOnScreen rings[] = {
+    {"one", 1.0, false, "DealAtRatio1"},     {"two", 2.0, false, "DealAtRatio2"},
+    {"three", 1.5, false, "DealAtRatio1_5"}, {"one", 1.0, true, "TableAtRatio1"},
+    {"two", 2.0, true, "TableAtRatio2"},     {"three", 1.5, true, "TableAtRatio1_5"},
 };
 
 void PrintTo(const RingOnScreen& row, std::ostream* out) {
-    *out << row.screen << (row.table ? " table" : " deal");
+    *out << row.name;
 }
 
 class FocusRing : public ::testing::TestWithParam<RingOnScreen> {};
@@ -77,11 +84,14 @@ TEST_P(FocusRing, IsTwoLogicalPixelsWideAndStandsOutThreeToOne) {
     ASSERT_TRUE(hasFocus);
     ASSERT_EQ(focused.size(), unfocused.size());
 
-    // the control's visible part in device pixels, and from each side's middle inwards the run
-    // of the ring's colour, the pixel just outside and the face just inside (the table's face is
-    // the felt)
+    // the control's visible part in device pixels (those whose centres it covers), and from each
+    // side's middle inwards the run of the ring's colour, the pixel just outside and the face just
+    // inside (the table's face is the felt)
     const QRect visible = target.visibleRegion().boundingRect();
-    const QRect button(target.mapTo(&window, visible.topLeft()) * scale, visible.size() * scale);
+    const QRectF exact(QPointF(target.mapTo(&window, visible.topLeft())) * scale,
+                       QSizeF(visible.size()) * scale);
+    const QRect button(QPoint(std::lround(exact.left()), std::lround(exact.top())),
+                       QPoint(std::lround(exact.right()) - 1, std::lround(exact.bottom()) - 1));
     const QRgb ring = focused.pixel(button.left(), button.center().y());
     const QPoint inwards[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     const QPoint edges[] = {{button.left(), button.center().y()},
@@ -118,7 +128,7 @@ TEST_P(FocusRing, IsTwoLogicalPixelsWideAndStandsOutThreeToOne) {
             }
         }
     }
-    std::printf("%s at scale %.0f: ring #%06x, %d device pixels wide; contrast %.2f:1 outside, "
+    std::printf("%s at scale %.1f: ring #%06x, %d device pixels wide; contrast %.2f:1 outside, "
                 "%.2f:1 with the face, at least %.2f:1 with the unfocused pixels\n",
                 table ? "table" : "Deal", scale, ring & 0xffffff, width, againstOutside,
                 againstFace, againstUnfocused);
@@ -129,10 +139,7 @@ TEST_P(FocusRing, IsTwoLogicalPixelsWideAndStandsOutThreeToOne) {
     EXPECT_GE(againstUnfocused, 3.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scales, FocusRing,
-    ::testing::Values(RingOnScreen{"one", 1.0, false}, RingOnScreen{"two", 2.0, false},
-                      RingOnScreen{"one", 1.0, true}, RingOnScreen{"two", 2.0, true}),
-    [](const ::testing::TestParamInfo<RingOnScreen>& info) {
-        return std::string(info.param.table ? "Table" : "Deal") + "AtScale" + info.param.screen;
-    });
+INSTANTIATE_TEST_SUITE_P(Scales, FocusRing, ::testing::ValuesIn(rings),
+                         [](const ::testing::TestParamInfo<RingOnScreen>& info) {
+                             return std::string(info.param.name);
+                         });
