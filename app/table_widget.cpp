@@ -1,7 +1,6 @@
 #include "app/table_widget.h"
 
 #include "app/focus_ring.h"
-
 #include "game/table_layout.h"
 #include "raster/surface.h"
 #include "render/canvas.h"
