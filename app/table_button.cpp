@@ -1,5 +1,7 @@
 #include "app/table_button.h"
 
+#include "app/focus_ring.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -44,9 +46,16 @@ void TableButton::paintEvent(QPaintEvent* event) {
     const QPixmap picture = look(option, false);
     if (picture.isNull()) {
         QPushButton::paintEvent(event);
-        return;
+    } else {
+        QPainter(this).drawPixmap(0, 0, picture);
     }
-    QPainter(this).drawPixmap(0, 0, picture);
+    // The ring goes over the look, which is kept without it.
+    if (showsKeyboardFocus(*this)) {
+        QPainter painter(this);
+        drawFocusRing(painter, rect(),
+                      focusRingColour(behind_.value_or(palette().color(QPalette::Window)),
+                                      palette().color(QPalette::Button)));
+    }
 }
 
 QPixmap TableButton::look(const QStyleOptionButton& option, bool keepNow) {

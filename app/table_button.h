@@ -12,7 +12,8 @@
 // once, and in the states prepared for it: a press that enables or disables several buttons
 // redraws each with one copy, not with the style's whole drawing of bevel and caption. At a
 // fractional device pixel ratio, or until it is told the one colour shown behind it, it draws as
-// any push button does.
+// any push button does. While it shows the keyboard's focus, a ring that stands out from the
+// table and from its face is drawn over it (app/focus_ring.h).
 class TableButton : public QPushButton {
   public:
     using QPushButton::QPushButton;

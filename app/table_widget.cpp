@@ -1,5 +1,6 @@
 #include "app/table_widget.h"
 
+#include "app/focus_ring.h"
 #include "game/table_layout.h"
 #include "raster/surface.h"
 #include "render/canvas.h"
@@ -41,12 +42,20 @@ void TableWidget::paintEvent(QPaintEvent* event) {
             painter.setClipRect(area);
             painter.drawImage(area.topLeft(), image, area);
         }
-        return;
+    } else {
+        // At other ratios the picture lands on the device pixels one for one; the clip picks the
+        // part that was invalid.
+        for (const QRect& rect : event->region()) {
+            painter.setClipRect(rect);
+            painter.drawImage(QPointF(0, 0), image);
+        }
     }
-    // At other ratios the picture lands on the device pixels one for one; the clip picks the
-    // part that was invalid.
-    for (const QRect& rect : event->region()) {
-        painter.setClipRect(rect);
-        painter.drawImage(QPointF(0, 0), image);
+    // Focused by Tab while a screen reader runs: the same ring as a button's, on the table's
+    // visible edge.
+    if (showsKeyboardFocus(*this)) {
+        const QColor felt(tableGreen.red, tableGreen.green, tableGreen.blue);
+        painter.setClipRegion(event->region());
+        drawFocusRing(painter, visibleRegion().boundingRect(),
+                      focusRingColour(felt, palette().color(QPalette::Button)));
     }
 }

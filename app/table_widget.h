@@ -9,7 +9,8 @@
 // bar; where that area is smaller it is cut off, where it is larger nothing more is drawn.
 // Painting it copies the back buffer and never erases. The back buffer follows the device pixel
 // ratio of the screen the widget is on: when that ratio has changed, the paint first draws the
-// table again at the new ratio.
+// table again at the new ratio. While it shows the keyboard's focus (it takes the focus only
+// while a screen reader runs), it carries the buttons' focus ring on its visible edge.
 class TableWidget : public QWidget {
   public:
     explicit TableWidget(QWidget* parent = nullptr);

@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -177,6 +178,37 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyAndClickTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return info.param ? "SpaceHeldOverAClick" : "ReturnThenAClick";
                          });
+
+// Return held down: the window system repeats the key press, and the button is pressed once.
+TEST_F(WindowTest, AHeldReturnPressesOnce) {
+    key(*window, Qt::Key_Tab);
+    key(*window, Qt::Key_Tab);
+    ASSERT_EQ(focusedWord(*window), "betone");
+    QTest::keyPress(window->windowHandle(), Qt::Key_Return);
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                       true);
+        QApplication::sendEvent(QApplication::focusWidget(), &held);
+    }
+    QTest::keyRelease(window->windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(table.bet, 6);
+}
+
+// A Double on the first hand of a split leaves Double up for the second hand, but the focus
+// moves on to Hit: doubling twice at one stroke is never meant.
+TEST_F(WindowTest, ADoubleOnTheFirstHandOfASplitHandsTheFocusToHit) {
+    arrangeShoe(cards({"8H", "10C", "8D", "7S", "3S", "4D", "2C"}));
+    key(*window, Qt::Key_Tab);
+    key(*window, Qt::Key_Space); // Deal; Hit has the focus
+    click(IDC_SPLIT);
+    key(*window, Qt::Key_Tab);
+    key(*window, Qt::Key_Tab);
+    ASSERT_EQ(focusedWord(*window), "double");
+    key(*window, Qt::Key_Space); // the first hand: 8, 3 and 2
+    ASSERT_EQ(table.activeHand, SplitHandId);
+    ASSERT_TRUE(window->button(IDC_DOUBLE).isEnabled());
+    EXPECT_EQ(focusedWord(*window), "hit");
+}
 
 TEST_F(WindowTest, APressActionAndAClickOnDealDealOnce) {
     arrangeDealWithoutNatural();
