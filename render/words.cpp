@@ -211,6 +211,10 @@ std::unique_ptr<QTranslator>& installed() {
 }
 } // namespace
 
+QStringList carriedLanguages() {
+    return QStringList{QStringLiteral("en")} + translatedLanguages();
+}
+
 QString chosenLanguage(const QStringList& uiLanguages) {
     const QStringList translated = translatedLanguages();
     for (const QString& name : uiLanguages) {

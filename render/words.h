@@ -20,6 +20,8 @@ class QLocale;
 // from LANGUAGE, LC_ALL, LC_MESSAGES and LANG) that is English or has a translation; English when
 // none is. Returns the chosen language's code ("de"), or "en".
 QString useLanguage(const QLocale& locale);
+// The languages the program speaks: "en", then each language it carries a translation for.
+QStringList carriedLanguages();
 // Which of `uiLanguages` ("it-IT", "fr-FR", ...) would be chosen: "de", "fr", "es" or "en".
 QString chosenLanguage(const QStringList& uiLanguages);
 
