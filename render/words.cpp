@@ -216,16 +216,33 @@ QStringList carriedLanguages() {
 }
 
 QString chosenLanguage(const QStringList& uiLanguages) {
-    const QStringList translated = translatedLanguages();
+    return chosenLanguage(uiLanguages, translatedLanguages());
+}
+
+QString chosenLanguage(const QStringList& uiLanguages, const QStringList& translated) {
     for (const QString& name : uiLanguages) {
-        const QLocale::Language language = QLocale(name).language();
-        if (language == QLocale::English) {
+        const QLocale wanted(name);
+        if (wanted.language() == QLocale::English) {
             break;
         }
+        // Of the translations in that language, the one in the same script, then for the same
+        // country: "zh-TW" reads Traditional Chinese, "pt-PT" the Portuguese there is.
+        QString chosen;
+        int best = -1;
         for (const QString& code : translated) {
-            if (QLocale(code).language() == language) {
-                return code;
+            const QLocale offered(code);
+            if (offered.language() != wanted.language()) {
+                continue;
             }
+            const int fit = (offered.script() == wanted.script() ? 2 : 0) +
+                            (offered.territory() == wanted.territory() ? 1 : 0);
+            if (fit > best) {
+                best = fit;
+                chosen = code;
+            }
+        }
+        if (!chosen.isEmpty()) {
+            return chosen;
         }
     }
     return QStringLiteral("en");

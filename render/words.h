@@ -24,6 +24,9 @@ QString useLanguage(const QLocale& locale);
 QStringList carriedLanguages();
 // Which of `uiLanguages` ("it-IT", "fr-FR", ...) would be chosen: "de", "fr", "es" or "en".
 QString chosenLanguage(const QStringList& uiLanguages);
+// The same among the translations `translated` ("de", "zh_CN", ...): of several in one language,
+// the one in the same script, then of the same country.
+QString chosenLanguage(const QStringList& uiLanguages, const QStringList& translated);
 
 // The labels of the hands, the count panel and the two figure panels.
 enum class Caption : std::uint8_t {

@@ -127,6 +127,19 @@ TEST(Languages, TheFirstUserInterfaceLanguageThatIsEnglishOrTranslatedIsChosen) 
     }
 }
 
+// Of two translations in one language, the locale's script and country choose.
+TEST(Languages, AScriptOrCountryChoosesAmongTranslationsInOneLanguage) {
+    const QStringList translated{"de", "pt_BR", "zh_CN", "zh_TW"};
+    const std::pair<QStringList, QString> choices[] = {
+        {{"zh-TW"}, "zh_TW"}, {{"zh-Hant-HK"}, "zh_TW"}, {{"zh-CN"}, "zh_CN"},
+        {{"zh-SG"}, "zh_CN"}, {{"pt-PT"}, "pt_BR"},      {{"de-AT"}, "de"},
+    };
+    for (const auto& [uiLanguages, chosen] : choices) {
+        EXPECT_EQ(chosenLanguage(uiLanguages, translated), chosen)
+            << uiLanguages.join(',').toStdString();
+    }
+}
+
 // In every language the program carries, each badge shows its whole word with a clear pixel
 // inside the frame on either side; English badges keep their widths.
 TEST(Languages, EveryBadgeWordFitsInsideItsFrame) {
