@@ -145,7 +145,7 @@ TEST(Languages, AScriptOrCountryChoosesAmongTranslationsInOneLanguage) {
     const QStringList translated{"de", "pt_BR", "zh_CN", "zh_TW"};
     const std::pair<QStringList, QString> choices[] = {
         {{"zh-TW"}, "zh_TW"}, {{"zh-HK"}, "zh_TW"}, {{"zh-CN"}, "zh_CN"},
-        {{"zh-SG"}, "zh_CN"}, {{"pt-PT"}, "pt_BR"},      {{"de-AT"}, "de"},
+        {{"zh-SG"}, "zh_CN"}, {{"pt-PT"}, "pt_BR"}, {{"de-AT"}, "de"},
     };
     for (const auto& [uiLanguages, chosen] : choices) {
         EXPECT_EQ(chosenLanguage(uiLanguages, translated), chosen)
