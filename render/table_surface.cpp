@@ -62,7 +62,7 @@ void drawBetPanel() {
 }
 
 void drawBadge(HandId hand, BadgeKind kind) {
-    canvasBadge(hand, kind, badgePosition(hand, slotOf(hand), kind));
+    canvasBadge(hand, kind, badgePosition(hand, slotOf(hand), kind, canvasBadgeWidth(kind)));
 }
 
 void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, bool naturalCheck) {

@@ -1,5 +1,6 @@
 #include "render/art/badges.h"
 #include "render/art/fonts.h"
+#include "render/placement.h"
 #include "render/table_content.h"
 #include "render/table_words.h"
 #include "render/words.h"
@@ -7,6 +8,10 @@
 
 #include <QLocale>
 #include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+#include <tuple>
 
 namespace {
 struct LanguageRound {
@@ -21,40 +26,45 @@ struct LanguageRound {
 // dealer's hole card still face down.
 constexpr const char* finished = "AH 6S 7D JC 9C";
 constexpr const char* split = "8H 10C 8D 7S QS 9D";
+// French puts a no-break space before a colon.
+#define NBSP "\u00A0"
 const LanguageRound rounds[] = {
     {"de", "empty", "", "",
-     "Hand des Gebers: keine Karten. Hand des Spielers: keine Karten. Punkte Geber 0. Punkte "
-     "Spieler 0. Einsatz 5. Geld 1000."},
+     "Hand des Gebers: keine Karten. Hand des Spielers: keine Karten. Punkte des Gebers: 0. "
+     "Punkte des Spielers: 0. Einsatz: 5. Geld: 1000."},
     {"de", "finished", finished, "DS",
-     "Hand des Gebers: Pik-Sechs, Kreuz-Bube, Kreuz-Neun, Über. Hand des Spielers: Herz-Ass, "
-     "Karo-Sieben, Sieg. Punkte Geber 25. Punkte Spieler 18. Einsatz 5. Geld 1005."},
+     "Hand des Gebers: Pik-Sechs, Kreuz-Bube, Kreuz-Neun, überkauft. Hand des Spielers: Herz-Ass, "
+     "Karo-Sieben, gewonnen. Punkte des Gebers: 25. Punkte des Spielers: 18. Einsatz: 5. "
+     "Geld: 1005."},
     {"de", "split", split, "DPS",
      "Hand des Gebers: eine verdeckte Karte, Pik-Sieben. Hand des Spielers: Herz-Acht, Pik-Dame. "
-     "Zweite Hand: Karo-Acht, Karo-Neun. Punkte Geber 7. Punkte Spieler 18. Punkte "
-     "2. Hand 17. Einsatz 5. Geld 1000."},
+     "Zweite Hand: Karo-Acht, Karo-Neun. Punkte des Gebers: 7. Punkte des Spielers: 18. Punkte "
+     "der zweiten Hand: 17. Einsatz: 5. Geld: 1000."},
     {"fr", "empty", "", "",
-     "Main du croupier: aucune carte. Main du joueur: aucune carte. Total croupier 0. Total "
-     "joueur 0. Mise actuelle 5. Argent 1000."},
+     "Main du croupier" NBSP ": aucune carte. Main du joueur" NBSP ": aucune carte. Total du "
+     "croupier" NBSP ": 0. Total du joueur" NBSP ": 0. Mise" NBSP ": 5. Argent" NBSP ": 1000."},
     {"fr", "finished", finished, "DS",
-     "Main du croupier: six de pique, valet de trèfle, neuf de trèfle, Sauté. Main du joueur: as "
-     "de cœur, sept de carreau, Gain. Total croupier 25. Total joueur 18. Mise actuelle 5. Argent "
-     "1005."},
+     "Main du croupier" NBSP ": six de pique, valet de trèfle, neuf de trèfle, dépasse 21. Main "
+     "du joueur" NBSP ": as de cœur, sept de carreau, gagné. Total du croupier" NBSP ": 25. Total "
+     "du joueur" NBSP ": 18. Mise" NBSP ": 5. Argent" NBSP ": 1005."},
     {"fr", "split", split, "DPS",
-     "Main du croupier: une carte face cachée, sept de pique. Main du joueur: huit de cœur, dame "
-     "de pique. Seconde main: huit de carreau, neuf de carreau. Total croupier 7. Total joueur 18. "
-     "Total 2e main 17. Mise actuelle 5. Argent 1000."},
+     "Main du croupier" NBSP ": une carte face cachée, sept de pique. Main du joueur" NBSP ": huit "
+     "de cœur, dame de pique. Seconde main" NBSP ": huit de carreau, neuf de carreau. Total du "
+     "croupier" NBSP ": 7. Total du joueur" NBSP ": 18. Total de la seconde main" NBSP ": 17. "
+     "Mise" NBSP ": 5. Argent" NBSP ": 1000."},
     {"es", "empty", "", "",
-     "Mano del crupier: ninguna carta. Mano del jugador: ninguna carta. Total crupier 0. Total "
-     "jugador 0. Apuesta 5. Dinero 1000."},
+     "Mano del crupier: ninguna carta. Mano del jugador: ninguna carta. Total del crupier: 0. "
+     "Total del jugador: 0. Apuesta: 5. Dinero: 1000."},
     {"es", "finished", finished, "DS",
-     "Mano del crupier: seis de picas, jota de tréboles, nueve de tréboles, Pasa. Mano del "
-     "jugador: as de corazones, siete de diamantes, Gana. Total crupier 25. Total jugador 18. "
-     "Apuesta 5. Dinero 1005."},
+     "Mano del crupier: seis de picas, jota de tréboles, nueve de tréboles, se pasa. Mano del "
+     "jugador: as de corazones, siete de diamantes, gana. Total del crupier: 25. Total del "
+     "jugador: 18. Apuesta: 5. Dinero: 1005."},
     {"es", "split", split, "DPS",
      "Mano del crupier: una carta boca abajo, siete de picas. Mano del jugador: ocho de "
-     "corazones, reina de picas. Segunda mano: ocho de diamantes, nueve de diamantes. Total "
-     "crupier 7. Total jugador 18. Total 2.ª mano 17. Apuesta 5. Dinero 1000."},
+     "corazones, reina de picas. Segunda mano: ocho de diamantes, nueve de diamantes. Total del "
+     "crupier: 7. Total del jugador: 18. Total de la segunda mano: 17. Apuesta: 5. Dinero: 1000."},
 };
+#undef NBSP
 
 // The table drawn from the start in a language; English again afterwards.
 class InLanguage : public TablePicture {
@@ -106,6 +116,18 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageWords, testing::ValuesIn(rounds),
                              return std::string(info.param.language) + "_" + info.param.name;
                          });
 
+// A language the program carries has its rounds written by hand above.
+TEST(Languages, EveryTranslationHasItsRoundsWrittenByHand) {
+    for (const QString& language : carriedLanguages()) {
+        EXPECT_TRUE(language == u"en" || std::any_of(std::begin(rounds), std::end(rounds),
+                                                     [&](const LanguageRound& round) {
+                                                         return language ==
+                                                                QLatin1String(round.language);
+                                                     }))
+            << language.toStdString();
+    }
+}
+
 TEST(Languages, TheFirstUserInterfaceLanguageThatIsEnglishOrTranslatedIsChosen) {
     const std::pair<QStringList, QString> choices[] = {
         {{"de-DE", "de"}, "de"}, {{"fr-CA"}, "fr"},
@@ -118,19 +140,74 @@ TEST(Languages, TheFirstUserInterfaceLanguageThatIsEnglishOrTranslatedIsChosen) 
     }
 }
 
-// Each word keeps a clear pixel inside the frame on either side.
+// Of two translations in one language, the locale's script and country choose.
+TEST(Languages, AScriptOrCountryChoosesAmongTranslationsInOneLanguage) {
+    const QStringList translated{"de", "pt_BR", "zh_CN", "zh_TW"};
+    const std::pair<QStringList, QString> choices[] = {
+        {{"zh-TW"}, "zh_TW"}, {{"zh-HK"}, "zh_TW"}, {{"zh-CN"}, "zh_CN"},
+        {{"zh-SG"}, "zh_CN"}, {{"pt-PT"}, "pt_BR"}, {{"de-AT"}, "de"},
+    };
+    for (const auto& [uiLanguages, chosen] : choices) {
+        EXPECT_EQ(chosenLanguage(uiLanguages, translated), chosen)
+            << uiLanguages.join(',').toStdString();
+    }
+}
+
+// In every language the program carries, each badge shows its whole word with a clear pixel
+// inside the frame on either side; English badges keep their widths.
 TEST(Languages, EveryBadgeWordFitsInsideItsFrame) {
     QString error;
     const QString family = loadLetteringFamily(error);
     ASSERT_FALSE(family.isEmpty()) << error.toStdString();
-    for (const char* language : {"en", "de", "fr", "es"}) {
-        ASSERT_EQ(useLanguage(QLocale(QString::fromLatin1(language))), language);
+    const QStringList languages = carriedLanguages();
+    ASSERT_GE(languages.size(), 4) << languages.join(',').toStdString();
+    for (const QString& language : languages) {
+        ASSERT_EQ(useLanguage(QLocale(language)), language);
         const BadgeWords words = badgeWords();
+        const BadgeWidths widths = badgeWidths(family, words);
+        if (language == u"en") {
+            EXPECT_EQ(widths, SheetGeometry::badgeCopyWidths);
+        }
         for (int kind = 0; kind < SheetGeometry::badgeCount; ++kind) {
-            const int ink = letteringInk(words[static_cast<std::size_t>(kind)], family);
+            const auto row = static_cast<std::size_t>(kind);
+            const int ink = letteringInk(words[row], family);
             EXPECT_GT(ink, 0);
-            EXPECT_LE(ink, letteringRoom(static_cast<BadgeKind>(kind)))
-                << language << ": " << words[static_cast<std::size_t>(kind)].toStdString();
+            EXPECT_LE(ink, letteringRoom(static_cast<BadgeKind>(kind), widths[row]))
+                << language.toStdString() << ": " << words[row].toStdString();
+        }
+    }
+    useLanguage(QLocale(QLocale::English));
+}
+
+// Every badge of every language, on a hand of two to eleven cards: centred where the English
+// badge is, unless that would take it past the table's edge or into the other hand's place
+// (the split hand's, from x 300 on, for the player's), where it stands against that edge.
+TEST(Languages, EveryBadgeStaysInItsHandsPlace) {
+    QString error;
+    const QString family = loadLetteringFamily(error);
+    ASSERT_FALSE(family.isEmpty()) << error.toStdString();
+    const std::tuple<HandId, int, int> hands[] = {
+        {DealerHandId, 0, 600}, {PlayerHandId, 0, 300}, {SplitHandId, 300, 600}};
+    for (const QString& language : carriedLanguages()) {
+        ASSERT_EQ(useLanguage(QLocale(language)), language);
+        const BadgeWidths widths = badgeWidths(family, badgeWords());
+        for (const auto& [hand, left, right] : hands) {
+            for (int kind = 0; kind < SheetGeometry::badgeCount; ++kind) {
+                const auto badge = static_cast<BadgeKind>(kind);
+                const int width = widths[static_cast<std::size_t>(kind)];
+                const int englishWidth = SheetGeometry::badgeCopyWidths[badge];
+                for (int slot = 3; slot <= 12; ++slot) {
+                    const int x = badgePosition(hand, slot, badge, width).x;
+                    const int englishX = badgePosition(hand, slot, badge, englishWidth).x;
+                    SCOPED_TRACE(testing::Message() << language.toStdString() << " hand " << hand
+                                                    << " badge " << kind << " slot " << slot);
+                    EXPECT_GE(x, left);
+                    EXPECT_LE(x + width, right);
+                    const bool centred =
+                        std::abs(2 * x + width - (2 * englishX + englishWidth)) <= 1;
+                    EXPECT_TRUE(centred || x == left || x + width == right) << x << " +" << width;
+                }
+            }
         }
     }
     useLanguage(QLocale(QLocale::English));
@@ -139,8 +216,11 @@ TEST(Languages, EveryBadgeWordFitsInsideItsFrame) {
 TEST_F(GermanTable, BadgesShowTheGermanWordsDrawnByTheSameArt) {
     play("10H 9C 6D 8S KC", "DH"); // the player busts with three cards
     QString error;
-    const QImage german = renderResultSheet(loadLetteringFamily(error), badgeWords());
-    const QImage bust = back().copy(45, 206, SheetGeometry::badgeCopyWidths[BadgeBust], 27);
-    EXPECT_EQ(bust, german.copy(0, 0, bust.width(), 27));
-    EXPECT_NE(bust, sheetImage("IDBRESULTSBITMAP").copy(0, 0, bust.width(), 27));
+    const QString family = loadLetteringFamily(error);
+    const QImage german = renderResultSheet(family, badgeWords());
+    const int width = badgeWidth(BadgeBust, family, badgeWords()[BadgeBust]);
+    const Point at = badgePosition(PlayerHandId, 4, BadgeBust, width);
+    const QImage bust = back().copy(at.x, at.y, width, 27);
+    EXPECT_EQ(bust, german.copy(0, 0, width, 27));
+    EXPECT_NE(bust, sheetImage("IDBRESULTSBITMAP").copy(0, 0, width, 27));
 }
