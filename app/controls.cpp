@@ -5,39 +5,18 @@
 
 #include <QCoreApplication>
 
-// The captions are translated in the context "Buttons".
-const std::array<ButtonPlace, buttonCount> buttonPlaces{{
-    //: a 95 x 25 button: about 85 pixels of the desktop's button font
-    {IDC_DEAL, QT_TRANSLATE_NOOP("Buttons", "Deal"), TableLayout::dealButton},
-    //: a 95 x 25 button: about 85 pixels of the desktop's button font
-    {IDC_HIT, QT_TRANSLATE_NOOP("Buttons", "Hit"), TableLayout::hitButton},
-    //: a 95 x 25 button: about 85 pixels of the desktop's button font
-    {IDC_STAND, QT_TRANSLATE_NOOP("Buttons", "Stand"), TableLayout::standButton},
-    //: a 95 x 25 button: about 85 pixels of the desktop's button font
-    {IDC_SPLIT, QT_TRANSLATE_NOOP("Buttons", "Split"), TableLayout::splitButton},
-    //: a 95 x 25 button: about 85 pixels of the desktop's button font
-    {IDC_DOUBLE, QT_TRANSLATE_NOOP("Buttons", "Double"), TableLayout::doubleButton},
-    //: a 70 x 18 button that adds 1 to the bet: about 60 pixels of the desktop's button font
-    {IDC_BETONE, QT_TRANSLATE_NOOP("Buttons", "Bet One"), TableLayout::betOneButton},
-    //: a 70 x 18 button that adds 5 to the bet: about 60 pixels
-    {IDC_BETFIVE, QT_TRANSLATE_NOOP("Buttons", "Bet Five"), TableLayout::betFiveButton},
-    //: a 70 x 18 button that adds 10 to the bet: about 60 pixels
-    {IDC_BETTEN, QT_TRANSLATE_NOOP("Buttons", "Bet Ten"), TableLayout::betTenButton},
-    //: a 70 x 18 button that sets the bet back to 5: about 60 pixels
-    {IDC_CLEAR, QT_TRANSLATE_NOOP("Buttons", "Clear"), TableLayout::clearButton},
-}};
-
-QString buttonCaption(const ButtonPlace& place) {
-    return QCoreApplication::translate("Buttons", place.caption);
+QString buttonCaption(const Control& control) {
+    return QCoreApplication::translate("Buttons", control.caption);
 }
 
 Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& command) {
     Buttons buttons{};
     try {
-        for (const ButtonPlace& place : buttonPlaces) {
-            auto* button = new TableButton(buttonCaption(place), &area);
-            buttons[place.id] = button;
-            button->setGeometry(toQRect(place.rect));
+        for (const Control& control : controls) {
+            auto* button = new TableButton(buttonCaption(control), &area);
+            buttons[control.id] = button;
+            button->setGeometry(toQRect(control.rect));
+            button->setEnabled(control.enabledAtStart);
             // the table, which lies under every button
             button->setColourBehind(QColor(tableGreen.red, tableGreen.green, tableGreen.blue));
             button->setFocusPolicy(Qt::NoFocus); // until keys are used (app/keyboard_play.h)
@@ -45,7 +24,7 @@ Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& c
             // A click can still arrive from a press that began before the button was disabled
             // (Qt's animated click ends 100 ms later): a disabled button sends no command.
             QObject::connect(button, &QPushButton::clicked, button,
-                             [button, command, id = place.id] {
+                             [button, command, id = control.id] {
                                  if (button->isEnabled()) {
                                      command(id);
                                  }
@@ -57,9 +36,6 @@ Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& c
             delete button;
         }
         throw;
-    }
-    for (const ControlId id : {IDC_HIT, IDC_STAND, IDC_DOUBLE, IDC_SPLIT}) {
-        buttons[id]->setEnabled(false);
     }
     return buttons;
 }

@@ -66,12 +66,14 @@ bool MainWindow::create() {
 }
 
 void MainWindow::command(std::int32_t command) {
-    if (keyboard_ && command >= 0 && command < buttonCount) {
-        keyboard_->run(static_cast<ControlId>(command),
-                       [this, command] { routeCommand(view_, *this, command); });
-        return;
-    }
+    // Keyboard play follows each button command: where the focus goes, and what is said.
+    const bool button = keyboard_ && command >= 0 && command < buttonCount;
+    const KeyboardPlay::Before before =
+        button ? keyboard_->beforeCommand() : KeyboardPlay::Before{};
     routeCommand(view_, *this, command);
+    if (button) {
+        keyboard_->afterCommand(static_cast<ControlId>(command), before);
+    }
 }
 
 void MainWindow::buildMenu() {
