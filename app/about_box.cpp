@@ -1,6 +1,6 @@
 #include "app/about_box.h"
 
-#include "quorvel_version.h"
+#include "quorvel_identity.h"
 #include "session/session.h"
 
 #include <QCoreApplication>
@@ -97,7 +97,7 @@ QString text(const char* english) {
 
 // The five lines of the box's text; the program's name is not translated.
 QString aboutText() {
-    return QStringLiteral("Quorvel\n") +
+    return QLatin1String(productName) + QStringLiteral("\n") +
            text(QT_TRANSLATE_NOOP("AboutBox", "Version %1")).arg(QLatin1String(quorvelVersion)) +
            QStringLiteral("\n\n") + text(QT_TRANSLATE_NOOP("AboutBox", "By the Quorvel team")) +
            QStringLiteral("\n") + text(QT_TRANSLATE_NOOP("AboutBox", "Made with Qt"));

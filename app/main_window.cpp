@@ -7,6 +7,7 @@
 #include "app/table_widget.h"
 #include "app/window_placement.h"
 #include "game/table_state.h"
+#include "quorvel_identity.h"
 #include "render/canvas.h"
 #include "render/table_surface.h"
 
@@ -22,7 +23,7 @@ MainWindow::MainWindow()
     : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(*table_, buttons_),
       announcer_(new Announcer(client_)) {
     installAccessibleInterfaces();
-    setWindowTitle(QStringLiteral("Quorvel"));
+    setWindowTitle(QLatin1String(productName));
     buildMenu();
     setCentralWidget(client_);
     // The frame is not known before the window is shown: start with the whole 600 x 460 inside
