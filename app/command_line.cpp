@@ -35,8 +35,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Play twenty-one against the dealer with play money.\n"
-                       "The game opens no file; the options of Qt below are passed on to Qt."));
+        QLatin1String(productComment) +
+        QStringLiteral(".\nThe game opens no file; the options of Qt below are passed on to Qt."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
