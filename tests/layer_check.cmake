@@ -1,6 +1,7 @@
 # Each folder includes only from the folders beneath it:
 #   cards <- game <- raster, session <- render <- app;  game <- headless <- sim;
-# tools/ may include any but tests/, and tests/ any but tools/.
+# tools/ may include any but tests/, and tests/ any but tools/. cards/, game/, headless/ and sim/
+# include no Qt header.
 #   cmake -DSOURCE_DIR=<tree> -P layer_check.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -16,6 +17,7 @@ set(below_tools cards game raster render session app headless sim tools)
 set(below_tests cards game raster render session app headless sim tests)
 set(below_packaging cards game packaging)
 set(folders cards game raster session render app headless sim tools tests packaging)
+set(qtFree cards game headless sim)
 
 set(faults "")
 foreach(folder IN LISTS folders)
@@ -28,6 +30,9 @@ foreach(folder IN LISTS folders)
                AND NOT CMAKE_MATCH_1 IN_LIST below_${folder})
                 string(STRIP "${line}" line)
                 string(APPEND faults "  ${file}: ${line}\n")
+            elseif(folder IN_LIST qtFree AND line MATCHES "include[ \t]*<(Q|qt)")
+                string(STRIP "${line}" line)
+                string(APPEND faults "  ${file}: ${line} (no Qt here)\n")
             endif()
         endforeach()
     endforeach()
