@@ -1,6 +1,6 @@
 #include "app/about_box.h"
 
-#include "quorvel_version.h"
+#include "quorvel_identity.h"
 #include "session/session.h"
 
 #include <QCoreApplication>
@@ -103,8 +103,9 @@ QString aboutText() {
     const QString team = text(QT_TRANSLATE_NOOP("AboutBox", "By the Quorvel team"));
     //: third line of the About box
     const QString madeWith = text(QT_TRANSLATE_NOOP("AboutBox", "Made with Qt"));
-    return QStringLiteral("Quorvel\n") + version.arg(QLatin1String(quorvelVersion)) +
-           QStringLiteral("\n\n") + team + QStringLiteral("\n") + madeWith;
+    return QLatin1String(productName) + QStringLiteral("\n") +
+           version.arg(QLatin1String(quorvelVersion)) + QStringLiteral("\n\n") + team +
+           QStringLiteral("\n") + madeWith;
 }
 
 AboutBox::AboutBox(QWidget& owner) : QDialog(&owner, Qt::Dialog | Qt::FramelessWindowHint) {

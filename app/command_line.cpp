@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "quorvel_version.h"
+#include "quorvel_identity.h"
 
 #include <QCommandLineParser>
 
@@ -26,7 +26,7 @@ constexpr QtOption qtOptions[] = {
 // Without an application object Qt's help names no program.
 QString helpText(const QCommandLineParser& parser) {
     QString text = parser.helpText();
-    text.replace(QLatin1String("<executable_name>"), QLatin1String("quorvel"));
+    text.replace(QLatin1String("<executable_name>"), QLatin1String(gameProgramName));
     return text;
 }
 } // namespace
@@ -35,8 +35,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Play twenty-one against the dealer with play money.\n"
-                       "The game opens no file; the options of Qt below are passed on to Qt."));
+        QLatin1String(productComment) +
+        QStringLiteral(".\nThe game opens no file; the options of Qt below are passed on to Qt."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -49,21 +49,23 @@ CommandLine readCommandLine(const QStringList& arguments) {
                                             QLatin1String(option.valueName)));
     }
 
-    const QString tryHelp = QStringLiteral("\nTry 'quorvel --help' for the options it takes.\n");
+    const QString program = QLatin1String(gameProgramName);
+    const QString tryHelp =
+        QStringLiteral("\nTry '%1 --help' for the options it takes.\n").arg(program);
     if (!parser.parse(arguments)) {
-        return {CommandLine::Outcome::Wrong, "quorvel: " + parser.errorText() + tryHelp, {}};
+        return {CommandLine::Outcome::Wrong, program + ": " + parser.errorText() + tryHelp, {}};
     }
     if (parser.isSet(help)) {
         return {CommandLine::Outcome::Help, helpText(parser), {}};
     }
     if (parser.isSet(version)) {
         return {CommandLine::Outcome::Version,
-                QStringLiteral("quorvel %1\n").arg(QLatin1String(quorvelVersion)),
+                QStringLiteral("%1 %2\n").arg(program, QLatin1String(quorvelVersion)),
                 {}};
     }
     if (const QStringList words = parser.positionalArguments(); !words.isEmpty()) {
         return {CommandLine::Outcome::Wrong,
-                "quorvel: Unexpected argument '" + words.first() + "': the game opens no file." +
+                program + ": Unexpected argument '" + words.first() + "': the game opens no file." +
                     tryHelp,
                 {}};
     }

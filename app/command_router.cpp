@@ -1,9 +1,7 @@
 #include "app/command_router.h"
 
 #include "app/about_box.h"
-#include "game/actions.h"
-#include "game/bets.h"
-#include "game/deal.h"
+#include "game/controls.h"
 #include "session/session.h"
 
 #include <QCoreApplication>
@@ -13,42 +11,12 @@
 
 namespace {
 void runCommand(TableView& view, QWidget& window, std::int32_t command) {
-    switch (command) {
-    case IDC_DEAL:
-        onDeal(view);
-        break;
-    case IDC_HIT:
-        onHit(view);
-        break;
-    case IDC_STAND:
-        onStand(view);
-        break;
-    case IDC_BETONE:
-        onBetOne(view);
-        break;
-    case IDC_DOUBLE:
-        onDouble(view);
-        break;
-    case IDC_SPLIT:
-        onSplit(view);
-        break;
-    case IDC_BETFIVE:
-        onBetFive(view);
-        break;
-    case IDC_BETTEN:
-        onBetTen(view);
-        break;
-    case IDC_CLEAR:
-        onClearBet(view);
-        break;
-    case ID_HELP_ABOUT:
+    if (command >= 0 && command < buttonCount) {
+        control(static_cast<ControlId>(command)).press(view);
+    } else if (command == ID_HELP_ABOUT) {
         showAboutBox(window);
-        break;
-    case ID_FILE_EXIT:
+    } else if (command == ID_FILE_EXIT) {
         window.close(); // the same as the caption's close button
-        break;
-    default:
-        break;
     }
 }
 } // namespace

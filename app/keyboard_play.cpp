@@ -12,13 +12,15 @@
 #include <QTimer>
 
 #include <new>
-#include <optional>
 
 namespace {
-// Screen order: the play buttons row by row, then the bet buttons column by column (Bet One
-// and Bet Five on the left, Bet Ten and Clear on the right).
-constexpr ControlId tabOrder[] = {IDC_DEAL,   IDC_HIT,     IDC_STAND,  IDC_DOUBLE, IDC_SPLIT,
-                                  IDC_BETONE, IDC_BETFIVE, IDC_BETTEN, IDC_CLEAR};
+std::array<ControlId, buttonCount> tabOrder() {
+    std::array<ControlId, buttonCount> order{};
+    for (const Control& control : controls) {
+        order[control.tabPosition] = control.id;
+    }
+    return order;
+}
 
 // A menu opened by the arrow keys from the one beside it selects its first item before it is
 // shown, and the focus it reports then goes unheard: it is reported again once the menu is up.
@@ -92,7 +94,7 @@ void KeyboardPlay::useKeys() {
 void KeyboardPlay::setTabStops() {
     const auto policy = [](bool on) { return on ? Qt::TabFocus : Qt::NoFocus; };
     QWidget* previous = nullptr;
-    for (const ControlId id : tabOrder) {
+    for (const ControlId id : tabOrder()) {
         buttons_[id]->setFocusPolicy(policy(active_ || keysUsed()));
         if (previous) {
             QWidget::setTabOrder(previous, buttons_[id]);
@@ -137,27 +139,29 @@ void KeyboardPlay::focusAfter(ControlId pressed, QPushButton& focused) {
     next->setFocus(Qt::TabFocusReason);
 }
 
-void KeyboardPlay::run(ControlId id, const std::function<void()>& command) {
-    // Disabling a focused button hands the focus to the next in the chain; it is put right below.
-    QPushButton* focused = nullptr;
+KeyboardPlay::Before KeyboardPlay::beforeCommand() const {
+    Before before;
+    // Disabling a focused button hands the focus to the next in the chain; it is put right after.
     for (QPushButton* button : buttons_) {
-        focused = window_.focusWidget() == button ? button : focused;
+        before.focused = window_.focusWidget() == button ? button : before.focused;
     }
     // Words that cannot be made for want of memory are left unsaid; the round goes on.
-    std::optional<TableContent> before;
     try {
         if (active_) {
-            before = tableContent();
+            before.table = tableContent();
         }
     } catch (const std::bad_alloc&) {
     }
-    command();
-    if (focused) {
-        focusAfter(id, *focused);
+    return before;
+}
+
+void KeyboardPlay::afterCommand(ControlId pressed, const Before& before) {
+    if (before.focused) {
+        focusAfter(pressed, *before.focused);
     }
     try {
-        if (before) {
-            announcer_.say(QString::fromStdString(changeWords(*before, tableContent())));
+        if (before.table) {
+            announcer_.say(QString::fromStdString(changeWords(*before.table, tableContent())));
         }
     } catch (const std::bad_alloc&) {
     }

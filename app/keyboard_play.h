@@ -1,11 +1,12 @@
 #pragma once
 
 #include "app/controls.h"
+#include "render/table_content.h"
 
 #include <QAccessible>
 #include <QObject>
 
-#include <functional>
+#include <optional>
 
 class Announcer;
 class QMenuBar;
@@ -29,10 +30,17 @@ class KeyboardPlay : public QObject, public QAccessible::ActivationObserver {
 
     void accessibilityActiveChanged(bool active) override;
 
-    // Runs the command of button `id`. The focus then leaves a button that the command disabled
-    // for the one a player presses next, and while assistive technology listens the announcer
-    // says what changed on the table.
-    void run(ControlId id, const std::function<void()>& command);
+    // What a button command is followed from: the focused button and, while assistive
+    // technology listens, the table in words.
+    struct Before {
+        QPushButton* focused = nullptr;
+        std::optional<TableContent> table;
+    };
+    // Called around every button command, whichever way it came (a click, a key, assistive
+    // technology's Press). Afterwards the focus leaves a button that the command disabled for
+    // the one a player presses next, and the announcer says what changed on the table.
+    Before beforeCommand() const;
+    void afterCommand(ControlId pressed, const Before& before);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

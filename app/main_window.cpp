@@ -7,6 +7,7 @@
 #include "app/table_widget.h"
 #include "app/window_placement.h"
 #include "game/table_state.h"
+#include "quorvel_identity.h"
 #include "render/canvas.h"
 #include "render/table_surface.h"
 
@@ -22,7 +23,7 @@ MainWindow::MainWindow()
     : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(*table_, buttons_),
       announcer_(new Announcer(client_)) {
     installAccessibleInterfaces();
-    setWindowTitle(QStringLiteral("Quorvel"));
+    setWindowTitle(QLatin1String(productName));
     buildMenu();
     setCentralWidget(client_);
     // The frame is not known before the window is shown: start with the whole 600 x 460 inside
@@ -66,12 +67,14 @@ bool MainWindow::create() {
 }
 
 void MainWindow::command(std::int32_t command) {
-    if (keyboard_ && command >= 0 && command < buttonCount) {
-        keyboard_->run(static_cast<ControlId>(command),
-                       [this, command] { routeCommand(view_, *this, command); });
-        return;
-    }
+    // Keyboard play follows each button command: where the focus goes, and what is said.
+    const bool button = keyboard_ && command >= 0 && command < buttonCount;
+    const KeyboardPlay::Before before =
+        button ? keyboard_->beforeCommand() : KeyboardPlay::Before{};
     routeCommand(view_, *this, command);
+    if (button) {
+        keyboard_->afterCommand(static_cast<ControlId>(command), before);
+    }
 }
 
 void MainWindow::buildMenu() {

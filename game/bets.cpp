@@ -40,7 +40,7 @@ void onBetTen(TableView& window) {
 }
 
 void onClearBet(TableView& window) {
-    table.bet = 5;
+    table.bet = startingBet;
     showBet(window);
 }
 

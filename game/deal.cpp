@@ -4,12 +4,6 @@
 #include "game/table_state.h"
 
 namespace {
-// Every shoe after the first is cut a little earlier, after 88% of it: 0.88 x 52 = 45.76 cards a
-// deck, 274 of 6 decks (274.56 truncated), leaving 39 or more for the round that starts last.
-std::int32_t reshuffleCountdown() {
-    return static_cast<std::int32_t>(table.deckCount * 45.76);
-}
-
 // The next Deal fills the shoe again before it deals.
 bool reshuffleDue() {
     return table.cardsUntilReshuffle <= 0;
@@ -24,7 +18,7 @@ void dealCardTo(HandId hand) {
 void dealInitialCards() {
     if (reshuffleDue()) {
         shoeFill(table.shoe, table.deckCount);
-        table.cardsUntilReshuffle = reshuffleCountdown();
+        table.cardsUntilReshuffle = laterShoeCards;
     }
     handClear(table.playerHand);
     handClear(table.dealerHand);

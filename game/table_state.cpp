@@ -11,10 +11,7 @@ void tableInit() {
     handInit(table.splitHand);
     shoeInit(table.shoe);
     shoeFill(table.shoe, table.deckCount);
-    // The cut card: the first shoe is reshuffled once 90% of it is dealt, 0.9 x 52 = 46.8 cards a
-    // deck, so a round never starts short of cards (33 or more are left). The nearest double,
-    // 46.800000000000004, gives 280.8 for 6 decks, truncated to 280.
-    table.cardsUntilReshuffle = static_cast<std::int32_t>(table.deckCount * 46.8);
+    table.cardsUntilReshuffle = firstShoeCards;
 }
 
 Hand& handFor(HandId hand) {

@@ -2,6 +2,7 @@
 
 #include "cards/hand.h"
 #include "cards/shoe.h"
+#include "game/rules.h"
 #include "game/table_view.h"
 
 #include <cstdint>
@@ -9,8 +10,8 @@
 // The one record of game state. Everything that belongs to a round (flags, hands, slots) is
 // reset by the next Deal, not at the end of the round, so a finished round stays on the table.
 struct TableState {
-    std::int32_t bank = 1000;
-    std::int32_t bet = 5;
+    std::int32_t bank = startingBank;
+    std::int32_t bet = startingBet;
     std::int32_t deckCount = shoeDecks;
     std::int32_t cardsUntilReshuffle = 0;
     Shoe shoe;

@@ -1,17 +1,13 @@
 #include "headless/headless_view.h"
 
-#include "game/actions.h"
-#include "game/bets.h"
-#include "game/deal.h"
+#include "game/controls.h"
 #include "game/table_view_state.h"
 
-namespace {
-constexpr std::array<std::string_view, buttonCount> buttonWords{
-    "deal", "hit", "stand", "betone", "double", "split", "betfive", "betten", "clear"};
-
-constexpr std::array<void (*)(TableView&), buttonCount> handlers{
-    onDeal, onHit, onStand, onBetOne, onDouble, onSplit, onBetFive, onBetTen, onClearBet};
-} // namespace
+HeadlessView::HeadlessView(bool recordCalls) : recording(recordCalls) {
+    for (const Control& control : controls) {
+        enabled[control.id] = control.enabledAtStart;
+    }
+}
 
 void HeadlessView::note(std::string_view call) {
     if (recording) {
@@ -73,13 +69,13 @@ void HeadlessView::updateWindow() {
 }
 
 std::string_view buttonWord(ControlId id) {
-    return buttonWords[id];
+    return control(id).word;
 }
 
 std::optional<ControlId> buttonFromWord(std::string_view word) {
-    for (std::int32_t id = 0; id < buttonCount; ++id) {
-        if (buttonWords[id] == word) {
-            return static_cast<ControlId>(id);
+    for (const Control& control : controls) {
+        if (control.word == word) {
+            return control.id;
         }
     }
     return std::nullopt;
@@ -89,7 +85,7 @@ std::string buttonWordsWhere(const std::function<bool(ControlId)>& chosen) {
     std::string words;
     for (std::int32_t id = 0; id < buttonCount; ++id) {
         if (chosen(ControlId(id))) {
-            words += (words.empty() ? "" : " ") + std::string(buttonWords[id]);
+            words += (words.empty() ? "" : " ") + std::string(buttonWord(ControlId(id)));
         }
     }
     return words;
@@ -99,6 +95,6 @@ bool pressButton(HeadlessView& view, ControlId id) {
     if (!view.isEnabled(id)) {
         return false;
     }
-    handlers[id](view);
+    control(id).press(view);
     return true;
 }

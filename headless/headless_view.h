@@ -14,7 +14,7 @@
 // "paintResults:3:0", "enable:double:1", "invalidate:table" or "update".
 class HeadlessView : public TableView {
   public:
-    explicit HeadlessView(bool recordCalls = false) : recording(recordCalls) {}
+    explicit HeadlessView(bool recordCalls = false); // the buttons enabled as the game starts
 
     void clearTable() override;
     void paintCounts() override;
@@ -36,8 +36,7 @@ class HeadlessView : public TableView {
 
     bool recording;
     std::vector<std::string> recorded;
-    // as the buttons are created: betting mode
-    std::array<bool, buttonCount> enabled{true, false, false, true, false, false, true, true, true};
+    std::array<bool, buttonCount> enabled{}; // indexed by control id
 };
 
 // The word of each button on the replay's input and in its output, indexed by control id.

@@ -1,6 +1,6 @@
 #include "sim/args.h"
 
-#include "quorvel_version.h"
+#include "quorvel_identity.h"
 
 #include <charconv>
 #include <limits>
@@ -64,9 +64,11 @@ std::optional<std::string> apply(SimCommand& command, const std::string& option,
         }
         command.rounds = static_cast<std::int64_t>(*rounds);
     } else if (option == "--stake") {
-        const auto stake = wholeNumber(value, 5, std::numeric_limits<std::int32_t>::max());
+        const auto stake =
+            wholeNumber(value, startingBet, std::numeric_limits<std::int32_t>::max());
         if (!stake) {
-            return "--stake wants a whole number from 5 to 2147483647, not \"" + value + "\"";
+            return "--stake wants a whole number from " + std::to_string(startingBet) +
+                   " to 2147483647, not \"" + value + "\"";
         }
         command.stake = static_cast<std::int32_t>(*stake);
     } else {
@@ -81,10 +83,10 @@ std::optional<std::string> apply(SimCommand& command, const std::string& option,
 } // namespace
 
 std::string usageText() {
-    return "Usage: quorvel-sim replay [--seed N] < presses.txt\n"
-           "  or:  quorvel-sim play --rounds N [OPTION]...\n"
-           "  or:  quorvel-sim odds [--stake N] [--json]\n"
-           "  or:  quorvel-sim --help | --version\n";
+    const std::string program = simProgramName;
+    return "Usage: " + program + " replay [--seed N] < presses.txt\n" + "  or:  " + program +
+           " play --rounds N [OPTION]...\n" + "  or:  " + program + " odds [--stake N] [--json]\n" +
+           "  or:  " + program + " --help | --version\n";
 }
 
 std::string helpText() {
@@ -97,7 +99,9 @@ std::string helpText() {
            "          stand, double, split, betone, betfive, betten, clear; blank lines are\n"
            "          skipped) and prints the table as one JSON line after start-up and after\n"
            "          each press. A greyed button is not pressed: its line says accepted false.\n"
-           "  play    Plays N rounds at a stake of 5, pressing only enabled buttons, and\n"
+           "  play    Plays N rounds at a stake of " +
+           std::to_string(startingBet) +
+           ", pressing only enabled buttons, and\n"
            "          reports the net result per round in stakes with its 95% confidence\n"
            "          interval, the rates of wins, losses, pushes, naturals, doubles and\n"
            "          splits, and the speed. A progress bar shows on a terminal.\n"
@@ -116,11 +120,15 @@ std::string helpText() {
            "                     basic    the usual six-deck chart, written by hand;\n"
            "                     optimal  the chart that odds computes as the best for this\n"
            "                              game (worked out when play starts).\n"
-           "  --stake N        odds: the stake, 5 to 2147483647 (default 5, the stake play\n"
+           "  --stake N        odds: the stake, " +
+           std::to_string(startingBet) + " to 2147483647 (default " + std::to_string(startingBet) +
+           ", the stake play\n"
            "                   uses). A natural pays 3 x stake / 2 in whole units (7 on 5,\n"
            "                   15 on 10), so the return in stakes depends on it.\n"
            "  --fresh-shoe     play: deals every round off a full shoe, as odds reckons,\n"
-           "                   instead of the game's 280 and then 274 cards a shoe.\n"
+           "                   instead of the game's " +
+           std::to_string(firstShoeCards) + " and then " + std::to_string(laterShoeCards) +
+           " cards a shoe.\n"
            "  --json           play: the report as one JSON object on one line.\n"
            "                   odds: one JSON object a line for each strategy, then the\n"
            "                   optimal chart as one object.\n"
@@ -195,5 +203,5 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
 }
 
 std::string versionText() {
-    return std::string("quorvel-sim ") + quorvelVersion + "\n";
+    return std::string(simProgramName) + " " + quorvelVersion + "\n";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/rules.h"
 #include "sim/strategy.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@ struct SimCommand {
     std::optional<std::uint32_t> seed;
     std::int64_t rounds = 0;
     Strategy strategy = Strategy::Basic;
-    std::int32_t stake = 5;
+    std::int32_t stake = startingBet;
     bool json = false;
     bool freshShoe = false;
 };

@@ -1,3 +1,4 @@
+#include "quorvel_identity.h"
 #include "sim/args.h"
 #include "sim/odds_report.h"
 #include "sim/play.h"
@@ -52,8 +53,8 @@ int replay(const SimCommand& command) {
     const int result = runReplay(command.seed, presses, std::cout, std::cerr);
     if (result == 0 && input.error() != 0) {
         std::cout.flush();
-        std::cerr << "quorvel-sim: cannot read standard input: " << std::strerror(input.error())
-                  << "\n";
+        std::cerr << simProgramName
+                  << ": cannot read standard input: " << std::strerror(input.error()) << "\n";
         return 2;
     }
     return result;
@@ -101,14 +102,14 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const ParsedArguments parsed = parseArguments(arguments);
     if (!parsed.command) {
-        std::cerr << "quorvel-sim: " << parsed.error << "\n"
-                  << usageText() << "Try 'quorvel-sim --help' for more.\n";
+        std::cerr << simProgramName << ": " << parsed.error << "\n"
+                  << usageText() << "Try '" << simProgramName << " --help' for more.\n";
         return 2;
     }
     const int result = run(*parsed.command);
     if (!std::cout.flush()) {
         const int reason = errno;
-        std::cerr << "quorvel-sim: cannot write standard output"
+        std::cerr << simProgramName << ": cannot write standard output"
                   << (reason ? std::string(": ") + std::strerror(reason) : std::string()) << "\n";
         return 1;
     }

@@ -4,6 +4,7 @@
 #include "game/table_state.h"
 #include "game/table_view_state.h"
 #include "headless/headless_view.h"
+#include "quorvel_identity.h"
 #include "sim/json_line.h"
 
 #include <cstdio>
@@ -190,7 +191,7 @@ int runReplay(std::optional<std::uint32_t> seed, std::istream& in, std::ostream&
         const std::optional<ControlId> button = buttonFromWord(word);
         if (!button) {
             out.flush();
-            err << "quorvel-sim: line " << lineNumber << ": unknown press "
+            err << simProgramName << ": line " << lineNumber << ": unknown press "
                 << quotedForMessage(word) << " (expected one of: " << buttonList() << ")\n";
             return 2;
         }

@@ -64,8 +64,8 @@ TEST_P(LanguageTest, EveryButtonShowsItsCaptionWhole) {
     EXPECT_EQ(window->button(IDC_DEAL).text(), QString::fromUtf8(GetParam().deal));
     EXPECT_EQ(window->menuBar()->actions().value(0)->text(),
               QString::fromUtf8(GetParam().fileMenu));
-    for (const ButtonPlace& place : buttonPlaces) {
-        const QPushButton& button = window->button(place.id);
+    for (const Control& control : controls) {
+        const QPushButton& button = window->button(control.id);
         EXPECT_TRUE(fitsButton(button, button.text())) << button.text().toStdString();
     }
 }

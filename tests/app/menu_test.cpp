@@ -1,4 +1,4 @@
-#include "quorvel_version.h"
+#include "quorvel_identity.h"
 #include "tests/app/window_fixture.h"
 
 #include "app/table_widget.h"

@@ -1,7 +1,7 @@
 // The yardstick for the game's start-up: a plain Qt window of the same size and place, with
 // the same menu, nine push buttons and an 800 x 600 image, and nothing else. As any program
 // that draws for its screen, it makes the image at the screen's device pixel ratio.
-#include "game/table_layout.h"
+#include "game/controls.h"
 #include "render/qt_geometry.h"
 
 #include <QApplication>
@@ -39,16 +39,8 @@ int main(int argc, char** argv) {
     window.menuBar()->addMenu("Help")->addAction("About");
     auto* client = new QWidget(&window);
     auto* image = new ImageWidget(client);
-    const struct {
-        const char* caption;
-        Rect rect;
-    } buttons[] = {{"Deal", TableLayout::dealButton},        {"Hit", TableLayout::hitButton},
-                   {"Stand", TableLayout::standButton},      {"Split", TableLayout::splitButton},
-                   {"Double", TableLayout::doubleButton},    {"Bet One", TableLayout::betOneButton},
-                   {"Bet Five", TableLayout::betFiveButton}, {"Bet Ten", TableLayout::betTenButton},
-                   {"Clear", TableLayout::clearButton}};
-    for (const auto& each : buttons) {
-        (new QPushButton(each.caption, image))->setGeometry(toQRect(each.rect));
+    for (const Control& control : controls) {
+        (new QPushButton(control.caption, image))->setGeometry(toQRect(control.rect));
     }
     window.setCentralWidget(client);
     window.resize(TableLayout::windowWidth, TableLayout::windowHeight);

@@ -3,6 +3,7 @@
 #include "app/command_router.h"
 #include "app/main_window.h"
 #include "app/table_widget.h"
+#include "game/controls.h"
 #include "game/deal.h"
 #include "game/table_state.h"
 #include "raster/surface.h"
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -146,30 +148,25 @@ void printCommandTimings(int samples, bool pauseFirst) {
     printRow("repaint", fullRepaints, plainCopy);
     printRow(pauseFirst ? "1st Deal after a pause" : "1st Deal", {firstDeal}, plainCopy);
 
-    const struct {
-        const char* name;
-        std::int32_t command;
-        bool inPlay;
-        bool pair;
-    } commands[] = {{"Deal", IDC_DEAL, false, false},        {"Hit", IDC_HIT, true, false},
-                    {"Stand", IDC_STAND, true, false},       {"Double", IDC_DOUBLE, true, false},
-                    {"Split", IDC_SPLIT, true, true},        {"Bet One", IDC_BETONE, false, false},
-                    {"Bet Five", IDC_BETFIVE, false, false}, {"Bet Ten", IDC_BETTEN, false, false},
-                    {"Clear", IDC_CLEAR, false, false}};
-    for (const auto& command : commands) {
+    // In the order Tab reaches them; those greyed at start need a round in play, Split a pair.
+    std::array<const Control*, buttonCount> commands{};
+    for (const Control& control : controls) {
+        commands[control.tabPosition] = &control;
+    }
+    for (const Control* command : commands) {
         std::vector<double> times;
         for (int sample = 0; sample < samples; ++sample) {
-            if (command.inPlay) {
-                dealInPlay(window, command.pair);
+            if (!command->enabledAtStart) {
+                dealInPlay(window, command->id == IDC_SPLIT);
             } else {
                 finishRound(window);
             }
-            times.push_back(timeUs([&] { window.command(command.command); }));
-            if (command.command == IDC_CLEAR || command.command == IDC_BETTEN) {
+            times.push_back(timeUs([&] { window.command(command->id); }));
+            if (command->id == IDC_CLEAR || command->id == IDC_BETTEN) {
                 table.bet = 5;
             }
         }
-        printRow(command.name, times, plainCopy);
+        printRow(command->caption, times, plainCopy);
     }
     // After the pause before a press the caches are cold: a Deal then, and the plain copy then,
     // which is what a first Deal after a pause compares with.
