@@ -12,34 +12,34 @@
 #include <new>
 
 namespace {
-void runCommand(TableView& view, QWidget& window, std::int32_t command) {
+void runCommand(TableState& table, TableView& view, QWidget& window, std::int32_t command) {
     switch (command) {
     case IDC_DEAL:
-        onDeal(view);
+        onDeal(table, view);
         break;
     case IDC_HIT:
-        onHit(view);
+        onHit(table, view);
         break;
     case IDC_STAND:
-        onStand(view);
+        onStand(table, view);
         break;
     case IDC_BETONE:
-        onBetOne(view);
+        onBetOne(table, view);
         break;
     case IDC_DOUBLE:
-        onDouble(view);
+        onDouble(table, view);
         break;
     case IDC_SPLIT:
-        onSplit(view);
+        onSplit(table, view);
         break;
     case IDC_BETFIVE:
-        onBetFive(view);
+        onBetFive(table, view);
         break;
     case IDC_BETTEN:
-        onBetTen(view);
+        onBetTen(table, view);
         break;
     case IDC_CLEAR:
-        onClearBet(view);
+        onClearBet(table, view);
         break;
     case ID_HELP_ABOUT:
         showAboutBox(window);
@@ -53,9 +53,9 @@ void runCommand(TableView& view, QWidget& window, std::int32_t command) {
 }
 } // namespace
 
-void routeCommand(TableView& view, QWidget& window, std::int32_t command) {
+void routeCommand(TableState& table, TableView& view, QWidget& window, std::int32_t command) {
     try {
-        runCommand(view, window, command);
+        runCommand(table, view, window, command);
     } catch (const std::bad_alloc&) {
         // A card or a picture could not be made in the middle of a round, which cannot then be
         // finished: no further command is taken, and the program ends with a failure once the

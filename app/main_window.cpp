@@ -6,7 +6,6 @@
 #include "app/keyboard_play.h"
 #include "app/table_widget.h"
 #include "app/window_placement.h"
-#include "game/table_state.h"
 #include "render/canvas.h"
 #include "render/table_surface.h"
 
@@ -19,7 +18,7 @@
 #include <new>
 
 MainWindow::MainWindow()
-    : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(*table_, buttons_),
+    : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(state_, *table_, buttons_),
       announcer_(new Announcer(client_)) {
     installAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Quorvel"));
@@ -41,10 +40,10 @@ MainWindow::~MainWindow() {
 bool MainWindow::create() {
     const char* step = "the card shoe";
     try {
-        tableInit();
+        tableInit(state_);
         step = "the table picture";
         surfaceMade_ = true;
-        if (!createTableSurface(table_->devicePixelRatioF())) {
+        if (!createTableSurface(state_, table_->devicePixelRatioF())) {
             failure_ = "cannot load " + tableSurfaceFailure();
             return false;
         }
@@ -53,7 +52,7 @@ bool MainWindow::create() {
         keyboard_ = std::make_unique<KeyboardPlay>(buttons_, *table_, *menuBar(), *announcer_);
         // what the first Deal would otherwise draw for the first time
         table_->afterFirstFrame([this] {
-            prepareTableArt();
+            prepareTableArt(state_);
             for (TableButton* button : buttons_) {
                 button->prepareLooks();
             }
@@ -68,10 +67,10 @@ bool MainWindow::create() {
 void MainWindow::command(std::int32_t command) {
     if (keyboard_ && command >= 0 && command < buttonCount) {
         keyboard_->run(static_cast<ControlId>(command),
-                       [this, command] { routeCommand(view_, *this, command); });
+                       [this, command] { routeCommand(state_, view_, *this, command); });
         return;
     }
-    routeCommand(view_, *this, command);
+    routeCommand(state_, view_, *this, command);
 }
 
 void MainWindow::buildMenu() {

@@ -3,13 +3,12 @@
 #include "game/actions.h"
 #include "game/bets.h"
 #include "game/deal.h"
-#include "game/table_view_state.h"
 
 namespace {
 constexpr std::array<std::string_view, buttonCount> buttonWords{
     "deal", "hit", "stand", "betone", "double", "split", "betfive", "betten", "clear"};
 
-constexpr std::array<void (*)(TableView&), buttonCount> handlers{
+constexpr std::array<void (*)(TableState&, TableView&), buttonCount> handlers{
     onDeal, onHit, onStand, onBetOne, onDouble, onSplit, onBetFive, onBetTen, onClearBet};
 } // namespace
 
@@ -35,16 +34,16 @@ void HeadlessView::paintSplitLabel() {
     note("splitLabel");
 }
 
-void HeadlessView::paintNextCard(HandId hand) {
-    takeNextCard(hand);
+void HeadlessView::paintNextCard(HandId hand, const NextCard&) {
     if (recording) {
         note("paintNextCard:" + std::to_string(hand));
     }
 }
 
-void HeadlessView::paintResults(ResultTarget target, int naturalCheck) {
+void HeadlessView::paintResults(ResultTarget target, RoundEnd end) {
     if (recording) {
-        note("paintResults:" + std::to_string(target) + ":" + std::to_string(naturalCheck));
+        note("paintResults:" + std::to_string(target) + ":" +
+             std::to_string(static_cast<std::int32_t>(end)));
     }
 }
 
@@ -95,10 +94,10 @@ std::string buttonWordsWhere(const std::function<bool(ControlId)>& chosen) {
     return words;
 }
 
-bool pressButton(HeadlessView& view, ControlId id) {
+bool pressButton(TableState& table, HeadlessView& view, ControlId id) {
     if (!view.isEnabled(id)) {
         return false;
     }
-    handlers[id](view);
+    handlers[id](table, view);
     return true;
 }

@@ -1,14 +1,11 @@
 #include "render/placement.h"
 
+#include <array>
+
 Point handOrigin(HandId hand) {
-    switch (hand) {
-    case PlayerHandId:
-        return TableLayout::playerOrigin;
-    case SplitHandId:
-        return TableLayout::splitOrigin;
-    default:
-        return TableLayout::dealerOrigin;
-    }
+    constexpr std::array<Point, handCount> origins{
+        TableLayout::playerOrigin, TableLayout::dealerOrigin, TableLayout::splitOrigin};
+    return origins[handIndex(hand)];
 }
 
 Point cardPosition(HandId hand, std::int32_t slot) {
@@ -39,30 +36,6 @@ Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind) {
         return {badgeX(slot, origin.x, TableLayout::naturalBadgeShift), y};
     }
     return {origin.x, y};
-}
-
-std::optional<BadgeKind> dealerBadge(std::int32_t dealerTotal, bool naturalCheck) {
-    if (dealerTotal > 21) {
-        return BadgeBust;
-    }
-    if (dealerTotal == 21 && naturalCheck) {
-        return BadgeNatural;
-    }
-    return std::nullopt;
-}
-
-BadgeKind handBadge(std::int32_t total, std::int32_t dealerTotal, bool dealerBusted,
-                    bool naturalCheck) {
-    if (total > 21) {
-        return BadgeBust;
-    }
-    if (total == 21 && naturalCheck) {
-        return BadgeNatural;
-    }
-    if (dealerBusted || total > dealerTotal) {
-        return BadgeWin;
-    }
-    return total < dealerTotal ? BadgeLose : BadgePush;
 }
 
 std::string figureText(std::int32_t value) {
