@@ -77,6 +77,11 @@ void playRound(TableState& table, HeadlessView& view, Strategy strategy, PlayTal
 
 PlayReport runPlay(const PlayOptions& options, std::ostream& progress) {
     TableState table;
+    return runPlay(table, options, progress);
+}
+
+PlayReport runPlay(TableState& table, const PlayOptions& options, std::ostream& progress) {
+    table = TableState{};
     tableInit(table);
     randomSeed(options.seed);
     PlayReport report;

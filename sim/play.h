@@ -45,7 +45,10 @@ struct PlayReport {
     double seconds = 0;
 };
 
-// Starts the table as the game does, seeds the draws and plays the rounds at the stake of 5.
+// Starts `table` as the game does, seeds the draws and plays the rounds at the stake of 5; the
+// table is left as the last round left it.
+PlayReport runPlay(TableState& table, const PlayOptions& options, std::ostream& progress);
+// The same on a table of its own.
 PlayReport runPlay(const PlayOptions& options, std::ostream& progress);
 
 // The net result per round in units of the stake, with its 95% confidence interval.

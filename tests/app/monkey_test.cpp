@@ -137,8 +137,8 @@ class MonkeyTest : public WindowTest {
         const bool roundEnded = betting && (!wasBetting || dealt);
         if (roundEnded) {
             ++counts.rounds;
-            ASSERT_EQ(wasBetting, roundHadNatural()) << "a round ends at the deal on a natural";
-            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement());
+            ASSERT_EQ(wasBetting, roundHadNatural(table)) << "a round ends at the deal on a natural";
+            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement(table));
         } else {
             ASSERT_EQ(table.bank, bankBefore) << "money moves only when a round ends";
         }
