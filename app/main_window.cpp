@@ -18,8 +18,8 @@
 #include <new>
 
 MainWindow::MainWindow()
-    : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(state_, *table_, buttons_),
-      announcer_(new Announcer(client_)) {
+    : client_(new QWidget(this)), table_(new TableWidget(client_)),
+      view_(state_, *table_, buttons_), announcer_(new Announcer(client_)) {
     installAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Quorvel"));
     buildMenu();

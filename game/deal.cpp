@@ -108,8 +108,7 @@ void checkNaturals(TableState& table, TableView& window) {
         return;
     }
     // a two-card 21 on either side settles the round at once
-    table.bank =
-        addClamped(table.bank, settlement(table, PlayerHandId, RoundEnd::naturals).change);
+    table.bank = addClamped(table.bank, settlement(table, PlayerHandId, RoundEnd::naturals).change);
     revealDealerHand(table, window);
     window.paintResults(ResultPlayer, RoundEnd::naturals);
     toggleBettingMode(table, window);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cards/card.h"
-#include "game/table_layout.h"
 #include "game/settlement.h"
+#include "game/table_layout.h"
 #include "game/table_view.h"
 #include "render/art/sprite_id.h"
 

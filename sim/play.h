@@ -25,8 +25,8 @@ struct PlayTally {
     std::int64_t splitSquares = 0;   // the sum of the squares of each split round's change
 };
 
-// Plays one round of `table` from betting mode to betting mode through the buttons a player would press,
-// and adds it to the tally.
+// Plays one round of `table` from betting mode to betting mode through the buttons a player would
+// press, and adds it to the tally.
 void playRound(TableState& table, HeadlessView& view, Strategy strategy, PlayTally& tally);
 
 struct PlayOptions {

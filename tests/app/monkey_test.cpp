@@ -137,7 +137,8 @@ class MonkeyTest : public WindowTest {
         const bool roundEnded = betting && (!wasBetting || dealt);
         if (roundEnded) {
             ++counts.rounds;
-            ASSERT_EQ(wasBetting, roundHadNatural(state())) << "a round ends at the deal on a natural";
+            ASSERT_EQ(wasBetting, roundHadNatural(state()))
+                << "a round ends at the deal on a natural";
             ASSERT_EQ(state().bank - std::int64_t{bankBefore}, expectedSettlement(state()));
         } else {
             ASSERT_EQ(state().bank, bankBefore) << "money moves only when a round ends";

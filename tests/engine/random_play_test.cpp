@@ -29,20 +29,26 @@ void checkInvariants(const TableState& table, const RecordingView& view,
         ASSERT_FALSE(on(IDC_SPLIT));
     }
     if (on(IDC_DOUBLE)) {
-        ASSERT_EQ(handCards(handState(table, table.activeHand).hand), 2) << "double only as a first action";
+        ASSERT_EQ(handCards(handState(table, table.activeHand).hand), 2)
+            << "double only as a first action";
     }
     if (on(IDC_SPLIT)) {
         ASSERT_FALSE(table.splitActive);
         ASSERT_EQ(handCards(handState(table, PlayerHandId).hand), 2);
-        ASSERT_EQ(handCardAt(handState(table, PlayerHandId).hand, 1).rank, handCardAt(handState(table, PlayerHandId).hand, 2).rank);
+        ASSERT_EQ(handCardAt(handState(table, PlayerHandId).hand, 1).rank,
+                  handCardAt(handState(table, PlayerHandId).hand, 2).rank);
     }
     ASSERT_TRUE(table.activeHand == PlayerHandId || table.activeHand == SplitHandId);
-    if (table.activeHand == SplitHandId || table.firstHandBusted || handState(table, SplitHandId).doubled) {
+    if (table.activeHand == SplitHandId || table.firstHandBusted ||
+        handState(table, SplitHandId).doubled) {
         ASSERT_TRUE(table.splitActive);
     }
-    ASSERT_EQ(handState(table, PlayerHandId).slot, handCards(handState(table, PlayerHandId).hand) + 1);
-    ASSERT_EQ(handState(table, DealerHandId).slot, handCards(handState(table, DealerHandId).hand) + 1);
-    ASSERT_EQ(handState(table, SplitHandId).slot, handCards(handState(table, SplitHandId).hand) + 1);
+    ASSERT_EQ(handState(table, PlayerHandId).slot,
+              handCards(handState(table, PlayerHandId).hand) + 1);
+    ASSERT_EQ(handState(table, DealerHandId).slot,
+              handCards(handState(table, DealerHandId).hand) + 1);
+    ASSERT_EQ(handState(table, SplitHandId).slot,
+              handCards(handState(table, SplitHandId).hand) + 1);
     ASSERT_EQ(table.shoe.cardCount, cardsIn(*table.shoe.cards));
     ASSERT_EQ(table.shoe.cardCount + dealtSinceFill, 312);
 }
@@ -97,11 +103,13 @@ TEST(RandomPlay, EveryRoundKeepsTheRulesAndSettlesOnce) {
                                             handCards(handState(table, DealerHandId).hand) +
                                             handCards(handState(table, SplitHandId).hand);
                 press(table, view, pick(chooser, choices));
-                dealtSinceFill += handCards(handState(table, PlayerHandId).hand) + handCards(handState(table, DealerHandId).hand) +
+                dealtSinceFill += handCards(handState(table, PlayerHandId).hand) +
+                                  handCards(handState(table, DealerHandId).hand) +
                                   handCards(handState(table, SplitHandId).hand) - before;
                 ASSERT_NO_FATAL_FAILURE(checkInvariants(table, view, dealtSinceFill));
             }
-            ASSERT_EQ(endedAtDeal, roundHadNatural(table)) << "seed " << seed << ", round " << round;
+            ASSERT_EQ(endedAtDeal, roundHadNatural(table))
+                << "seed " << seed << ", round " << round;
             ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement(table))
                 << "seed " << seed << ", round " << round;
             ASSERT_TRUE(table.dealerRevealed);

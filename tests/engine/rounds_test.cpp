@@ -406,9 +406,10 @@ TEST_F(RoundTest, TheNextDealsCardsAreForeseenWithoutChangingTheDraws) {
         table.cardsUntilReshuffle = countdown;
         const std::array<Card, 4> foreseen = nextDealCards(table);
         press(table, view, "deal");
-        const std::array<Card, 4> dealt{
-            handCardAt(handState(table, PlayerHandId).hand, 1), handCardAt(handState(table, DealerHandId).hand, 1),
-            handCardAt(handState(table, PlayerHandId).hand, 2), handCardAt(handState(table, DealerHandId).hand, 2)};
+        const std::array<Card, 4> dealt{handCardAt(handState(table, PlayerHandId).hand, 1),
+                                        handCardAt(handState(table, DealerHandId).hand, 1),
+                                        handCardAt(handState(table, PlayerHandId).hand, 2),
+                                        handCardAt(handState(table, DealerHandId).hand, 2)};
         EXPECT_EQ(foreseen, dealt) << "countdown " << countdown;
     }
 }
@@ -431,8 +432,8 @@ TEST_F(RoundTest, FirstShoeDealsAtLeast280CardsThenRebuilds) {
         if (!table.bettingMode) {
             press(table, view, "stand");
         }
-        const std::int32_t cards =
-            cardsIn(*handState(table, PlayerHandId).hand.cards) + cardsIn(*handState(table, DealerHandId).hand.cards);
+        const std::int32_t cards = cardsIn(*handState(table, PlayerHandId).hand.cards) +
+                                   cardsIn(*handState(table, DealerHandId).hand.cards);
         if (rebuild) {
             EXPECT_GE(dealt, 280);
             EXPECT_LT(dealt, 280 + 12);

@@ -1,8 +1,13 @@
+#include "cards/random.h"
+#include "game/actions.h"
+#include "game/deal.h"
 #include "game/table_state.h"
 #include "tests/engine/round_driver.h"
 #include "tests/support/table_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace {
 using Calls = std::vector<std::string>;
@@ -190,4 +195,56 @@ TEST_F(BothSplitHandsBust, ByDouble) {
     EXPECT_EQ(cardsIn(*handState(table, DealerHandId).hand.cards), 2);
     EXPECT_EQ(table.bank, 980);
     EXPECT_EQ(view.shownBanks, (std::vector<std::int32_t>{1000, 980}));
+}
+
+namespace {
+// Draws nothing and keeps nothing.
+class SilentView : public TableView {
+  public:
+    void clearTable() override {}
+    void paintCounts() override {}
+    void paintMoney() override {}
+    void paintBet() override {}
+    void paintSplitLabel() override {}
+    void paintNextCard(HandId, const NextCard&) override {}
+    void paintResults(ResultTarget, RoundEnd) override {}
+    void enableButton(ControlId, bool) override {}
+    void invalidateRect(const Rect&) override {}
+    void updateWindow() override {}
+};
+
+// Plays seeded rounds through `view`, splitting eights and aces, doubling on 10 and 11, hitting
+// below 17; the bank and the shoe after them.
+std::pair<std::int32_t, std::int32_t> afterRounds(TableView& view, int rounds) {
+    TableState table;
+    tableInit(table);
+    randomSeed(2027);
+    for (int round = 0; round < rounds; ++round) {
+        onDeal(table, view);
+        while (!table.bettingMode) {
+            const Hand& hand = handState(table, table.activeHand).hand;
+            const std::int32_t total = handTotal(hand);
+            const bool firstAction = cardsIn(*hand.cards) == 2;
+            const std::int32_t rank = handCardAt(hand, 1).rank;
+            if (firstAction && !table.splitActive && canSplit(table) && (rank == 8 || rank == 1)) {
+                onSplit(table, view);
+            } else if (firstAction && (total == 10 || total == 11)) {
+                onDouble(table, view);
+            } else if (total < 17) {
+                onHit(table, view);
+            } else {
+                onStand(table, view);
+            }
+        }
+    }
+    return {table.bank, table.shoe.cardCount};
+}
+} // namespace
+
+// The round advances on its own: a view that draws nothing plays every round as one that
+// records every call.
+TEST(SilentView, PlaysEveryRoundAsTheRecordingView) {
+    SilentView silent;
+    RecordingView recording;
+    EXPECT_EQ(afterRounds(silent, 3000), afterRounds(recording, 3000));
 }

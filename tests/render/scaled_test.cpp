@@ -197,7 +197,8 @@ TEST_F(ScaledPicture, ANewRoundLeavesNothingOfTheLastOne) {
                 onSplit(table, view);
             }
             while (!table.bettingMode) {
-                handTotal(handState(table, table.activeHand).hand) < 15 ? onHit(table, view) : onStand(table, view);
+                handTotal(handState(table, table.activeHand).hand) < 15 ? onHit(table, view)
+                                                                        : onStand(table, view);
             }
         }
     }

@@ -73,7 +73,8 @@ TEST(Play, AFreshShoeDealsEveryRoundOffAFullShoe) {
     options.freshShoe = true;
     TableState table;
     runPlay(table, options, progress);
-    const std::int32_t dealt = cardsIn(*handState(table, PlayerHandId).hand.cards) + cardsIn(*handState(table, DealerHandId).hand.cards) +
+    const std::int32_t dealt = cardsIn(*handState(table, PlayerHandId).hand.cards) +
+                               cardsIn(*handState(table, DealerHandId).hand.cards) +
                                cardsIn(*handState(table, SplitHandId).hand.cards);
     EXPECT_EQ(table.shoe.cardCount + dealt, 312);
 }

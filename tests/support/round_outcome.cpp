@@ -57,9 +57,11 @@ std::int64_t expectedSettlement(const TableState& table) {
     if (isNatural(dealer)) {
         return -table.bet;
     }
-    std::int64_t change = handChange(table, handState(table, PlayerHandId).hand, handState(table, PlayerHandId).doubled, dealer.total);
+    std::int64_t change = handChange(table, handState(table, PlayerHandId).hand,
+                                     handState(table, PlayerHandId).doubled, dealer.total);
     if (table.splitActive) {
-        change += handChange(table, handState(table, SplitHandId).hand, handState(table, SplitHandId).doubled, dealer.total);
+        change += handChange(table, handState(table, SplitHandId).hand,
+                             handState(table, SplitHandId).doubled, dealer.total);
     }
     return change;
 }

@@ -11,8 +11,8 @@ struct TableState;
 // Starts the table afresh, as the game does at start-up (bank 1000, bet 5, a full shoe).
 void resetTable(TableState& table);
 
-// Seeds the generator and rearranges the table's shoe so that its next draws return `draws` in order.
-// The shoe keeps 312 cards; the positions the seed picks are found by running the generator.
+// Seeds the generator and rearranges the table's shoe so that its next draws return `draws` in
+// order. The shoe keeps 312 cards; the positions the seed picks are found by running the generator.
 void arrangeShoe(TableState& table, const std::vector<Card>& draws, std::uint32_t seed = 1);
 
 // Short card names for tests: "AS", "10H", "KD", "8C".
