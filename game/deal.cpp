@@ -14,6 +14,21 @@ std::int32_t reshuffleCountdown(const TableState& table) {
 bool reshuffleDue(const TableState& table) {
     return table.cardsUntilReshuffle <= 0;
 }
+
+// The card at the hand's slot, the card back for the pending hole card; advances the slot.
+NextCard takeNextCard(TableState& table, HandId hand) {
+    HandState& shown = handState(table, hand);
+    NextCard next;
+    next.slot = shown.slot;
+    if (&shown == &handState(table, DealerHandId) && table.holeCardPending) {
+        table.holeCardPending = false;
+        next.faceDown = true;
+    } else {
+        next.card = handCardAt(shown.hand, shown.slot);
+    }
+    ++shown.slot;
+    return next;
+}
 } // namespace
 
 void dealCardTo(TableState& table, HandId hand) {
@@ -33,20 +48,6 @@ void dealInitialCards(TableState& table) {
     dealCardTo(table, DealerHandId);
     dealCardTo(table, PlayerHandId);
     dealCardTo(table, DealerHandId);
-}
-
-NextCard takeNextCard(TableState& table, HandId hand) {
-    HandState& shown = handState(table, hand);
-    NextCard next;
-    next.slot = shown.slot;
-    if (&shown == &handState(table, DealerHandId) && table.holeCardPending) {
-        table.holeCardPending = false;
-        next.faceDown = true;
-    } else {
-        next.card = handCardAt(shown.hand, shown.slot);
-    }
-    ++shown.slot;
-    return next;
 }
 
 void paintNextCard(TableState& table, TableView& window, HandId hand) {

@@ -14,10 +14,8 @@ void checkNaturals(TableState& table, TableView& window);
 void toggleBettingMode(TableState& table, TableView& window);
 void revealDealerHand(TableState& table, TableView& window);
 
-// The card at the hand's slot, face down for the pending hole card; advances the slot and turns
-// off holeCardPending when it hands out the hole card.
-NextCard takeNextCard(TableState& table, HandId hand);
-// Takes the hand's next card and gives it to the view to paint.
+// Gives the view the card at the hand's slot to paint (the card back for the pending hole card),
+// then advances the slot; painting the hole card turns off holeCardPending.
 void paintNextCard(TableState& table, TableView& window, HandId hand);
 
 // The cards the next Deal will deal (player, dealer's hole card, player, dealer), worked out on a
