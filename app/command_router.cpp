@@ -10,9 +10,9 @@
 #include <new>
 
 namespace {
-void runCommand(TableView& view, QWidget& window, std::int32_t command) {
+void runCommand(TableState& table, TableView& view, QWidget& window, std::int32_t command) {
     if (command >= 0 && command < buttonCount) {
-        control(static_cast<ControlId>(command)).press(view);
+        control(static_cast<ControlId>(command)).press(table, view);
     } else if (command == ID_HELP_ABOUT) {
         showAboutBox(window);
     } else if (command == ID_FILE_EXIT) {
@@ -21,9 +21,9 @@ void runCommand(TableView& view, QWidget& window, std::int32_t command) {
 }
 } // namespace
 
-void routeCommand(TableView& view, QWidget& window, std::int32_t command) {
+void routeCommand(TableState& table, TableView& view, QWidget& window, std::int32_t command) {
     try {
-        runCommand(view, window, command);
+        runCommand(table, view, window, command);
     } catch (const std::bad_alloc&) {
         // A card or a picture could not be made in the middle of a round, which cannot then be
         // finished: no further command is taken, and the program ends with a failure once the

@@ -6,7 +6,6 @@
 #include "app/keyboard_play.h"
 #include "app/table_widget.h"
 #include "app/window_placement.h"
-#include "game/table_state.h"
 #include "quorvel_identity.h"
 #include "render/canvas.h"
 #include "render/table_surface.h"
@@ -20,8 +19,8 @@
 #include <new>
 
 MainWindow::MainWindow()
-    : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(*table_, buttons_),
-      announcer_(new Announcer(client_)) {
+    : client_(new QWidget(this)), table_(new TableWidget(client_)),
+      view_(state_, *table_, buttons_), announcer_(new Announcer(client_)) {
     installAccessibleInterfaces();
     setWindowTitle(QLatin1String(productName));
     buildMenu();
@@ -42,10 +41,10 @@ MainWindow::~MainWindow() {
 bool MainWindow::create() {
     const char* step = "the card shoe";
     try {
-        tableInit();
+        tableInit(state_);
         step = "the table picture";
         surfaceMade_ = true;
-        if (!createTableSurface(table_->devicePixelRatioF())) {
+        if (!createTableSurface(state_, table_->devicePixelRatioF())) {
             failure_ = "cannot load " + tableSurfaceFailure();
             return false;
         }
@@ -54,7 +53,7 @@ bool MainWindow::create() {
         keyboard_ = std::make_unique<KeyboardPlay>(buttons_, *table_, *menuBar(), *announcer_);
         // what the first Deal would otherwise draw for the first time
         table_->afterFirstFrame([this] {
-            prepareTableArt();
+            prepareTableArt(state_);
             for (TableButton* button : buttons_) {
                 button->prepareLooks();
             }
@@ -71,7 +70,7 @@ void MainWindow::command(std::int32_t command) {
     const bool button = keyboard_ && command >= 0 && command < buttonCount;
     const KeyboardPlay::Before before =
         button ? keyboard_->beforeCommand() : KeyboardPlay::Before{};
-    routeCommand(view_, *this, command);
+    routeCommand(state_, view_, *this, command);
     if (button) {
         keyboard_->afterCommand(static_cast<ControlId>(command), before);
     }

@@ -29,6 +29,8 @@ class MainWindow : public QMainWindow {
     void command(std::int32_t command);
 
     TableWidget& table() { return *table_; }
+    // The state of the window's table, which its round logic plays.
+    TableState& tableState() { return state_; }
     QPushButton& button(ControlId id) { return *buttons_[id]; }
 
   protected:
@@ -42,6 +44,7 @@ class MainWindow : public QMainWindow {
     // child already sends the window events, which read them.
     bool surfaceMade_ = false;
     bool fittedToFrame_ = false;
+    TableState state_;
     QWidget* client_; // the area below the menu bar
     TableWidget* table_;
     Buttons buttons_{};

@@ -5,7 +5,8 @@
 
 #include <QPushButton>
 
-WindowView::WindowView(QWidget& table, const Buttons& buttons) : table_(table), buttons_(buttons) {}
+WindowView::WindowView(const TableState& state, QWidget& table, const Buttons& buttons)
+    : TablePainter(state), table_(table), buttons_(buttons) {}
 
 void WindowView::enableButton(ControlId id, bool enabled) {
     buttons_[id]->setEnabled(enabled);

@@ -5,8 +5,8 @@
 #include "game/table_state.h"
 
 namespace {
-bool overTwentyOne(HandId hand) {
-    return handTotal(handFor(hand)) > 21;
+bool overTwentyOne(const TableState& table, HandId hand) {
+    return handTotal(handState(table, hand).hand) > 21;
 }
 
 void disableFirstActions(TableView& window) {
@@ -21,128 +21,129 @@ void refresh(TableView& window) {
 }
 
 // Play passes from the first hand of a split to the split hand, which may be doubled.
-void moveToSplitHand(TableView& window) {
+void moveToSplitHand(TableState& table, TableView& window) {
     table.activeHand = SplitHandId;
     window.enableButton(IDC_DOUBLE, true);
 }
 } // namespace
 
-void onHit(TableView& window) {
+void onHit(TableState& table, TableView& window) {
     disableFirstActions(window);
     const HandId active = table.activeHand;
-    dealCardTo(active);
-    window.paintNextCard(active);
-    if (overTwentyOne(active)) {
+    dealCardTo(table, active);
+    paintNextCard(table, window, active);
+    if (overTwentyOne(table, active)) {
         if (!table.splitActive) {
-            toggleBettingMode(window);
-            settleBets();
-            revealDealerHand(window);
-            window.paintResults(ResultPlayer, 0);
+            toggleBettingMode(table, window);
+            settleBets(table);
+            revealDealerHand(table, window);
+            window.paintResults(ResultPlayer, RoundEnd::play);
             window.paintMoney();
         } else if (active == PlayerHandId) {
             table.firstHandBusted = true;
             table.activeHand = SplitHandId;
-            window.paintResults(ResultPlayer, 0);
+            window.paintResults(ResultPlayer, RoundEnd::play);
             window.enableButton(IDC_DOUBLE, true);
         } else if (table.firstHandBusted) {
-            toggleBettingMode(window);
-            settleBets();
-            revealDealerHand(window);
-            window.paintResults(ResultSplit, 0);
+            toggleBettingMode(table, window);
+            settleBets(table);
+            revealDealerHand(table, window);
+            window.paintResults(ResultSplit, RoundEnd::play);
             window.paintMoney();
         } else {
-            onStand(window);
+            onStand(table, window);
         }
     }
     window.paintCounts();
     refresh(window);
 }
 
-void onStand(TableView& window) {
+void onStand(TableState& table, TableView& window) {
     disableFirstActions(window);
     if (table.splitActive && table.activeHand == PlayerHandId) {
         table.firstHandBusted = false;
-        moveToSplitHand(window);
+        moveToSplitHand(table, window);
     } else {
-        revealDealerHand(window);
+        revealDealerHand(table, window);
         // the dealer stands on every 17, soft or hard
-        while (handTotal(table.dealerHand) <= 16) {
-            dealCardTo(DealerHandId);
-            window.paintNextCard(DealerHandId);
+        while (handTotal(handState(table, DealerHandId).hand) <= 16) {
+            dealCardTo(table, DealerHandId);
+            paintNextCard(table, window, DealerHandId);
             window.paintCounts();
             window.invalidateRect(TableLayout::tableRect);
             window.updateWindow();
         }
-        toggleBettingMode(window);
-        settleBets();
+        toggleBettingMode(table, window);
+        settleBets(table);
         window.paintMoney();
         window.paintCounts();
-        window.paintResults(table.splitActive ? ResultBoth : ResultPlayer, 0);
+        window.paintResults(table.splitActive ? ResultBoth : ResultPlayer, RoundEnd::play);
     }
     refresh(window);
 }
 
-void onDouble(TableView& window) {
+void onDouble(TableState& table, TableView& window) {
     disableFirstActions(window);
     const HandId active = table.activeHand;
-    dealCardTo(active);
-    window.paintNextCard(active);
-    const bool bust = overTwentyOne(active);
+    dealCardTo(table, active);
+    paintNextCard(table, window, active);
+    const bool bust = overTwentyOne(table, active);
     if (!table.splitActive) {
-        table.playerDoubled = true;
+        handState(table, PlayerHandId).doubled = true;
         if (!bust) {
-            onStand(window);
+            onStand(table, window);
         } else {
-            toggleBettingMode(window);
-            revealDealerHand(window);
-            settleBets();
+            toggleBettingMode(table, window);
+            revealDealerHand(table, window);
+            settleBets(table);
             window.paintCounts();
-            window.paintResults(ResultPlayer, 0);
+            window.paintResults(ResultPlayer, RoundEnd::play);
             window.paintMoney();
         }
     } else if (active == PlayerHandId) {
         window.enableButton(IDC_DOUBLE, true);
         if (bust) {
             table.firstHandBusted = true;
-            window.paintResults(ResultPlayer, 0);
+            window.paintResults(ResultPlayer, RoundEnd::play);
         }
         window.paintCounts();
-        table.playerDoubled = true;
+        handState(table, PlayerHandId).doubled = true;
         table.activeHand = SplitHandId;
     } else {
-        table.splitDoubled = true;
+        handState(table, SplitHandId).doubled = true;
         if (!bust || !table.firstHandBusted) {
-            onStand(window);
+            onStand(table, window);
         } else {
-            settleBets();
-            window.paintResults(ResultBoth, 0);
+            settleBets(table);
+            window.paintResults(ResultBoth, RoundEnd::play);
             window.paintMoney();
-            revealDealerHand(window);
-            toggleBettingMode(window);
+            revealDealerHand(table, window);
+            toggleBettingMode(table, window);
             window.paintCounts();
         }
     }
     refresh(window);
 }
 
-void onSplit(TableView& window) {
-    const Card moved = handCardAt(table.playerHand, 2);
-    handAddCard(table.splitHand, moved);
-    handRemoveCard(table.playerHand, 2);
-    dealCardTo(PlayerHandId);
-    dealCardTo(SplitHandId);
-    table.playerSlot = 2;
-    table.splitSlot = 1;
+void onSplit(TableState& table, TableView& window) {
+    Hand& first = handState(table, PlayerHandId).hand;
+    const Card moved = handCardAt(first, 2);
+    handAddCard(handState(table, SplitHandId).hand, moved);
+    handRemoveCard(first, 2);
+    dealCardTo(table, PlayerHandId);
+    dealCardTo(table, SplitHandId);
+    handState(table, PlayerHandId).slot = 2;
+    handState(table, SplitHandId).slot = 1;
     if (moved.rank == 1) {
         // the ace left behind still counts 11, but coming off as 1 took its softness away
-        ++table.playerHand.softAces;
+        ++first.softAces;
     }
     table.splitActive = true;
     table.activeHand = PlayerHandId;
     window.paintSplitLabel();
-    window.paintNextCard(PlayerHandId);
-    window.paintNextCard(SplitHandId);
-    window.paintNextCard(SplitHandId);
+    paintNextCard(table, window, PlayerHandId);
+    paintNextCard(table, window, SplitHandId);
+    paintNextCard(table, window, SplitHandId);
     window.paintCounts();
     window.enableButton(IDC_SPLIT, false);
     window.invalidateRect(TableLayout::tableRect);

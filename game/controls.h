@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <string_view>
 
+struct TableState;
+
 // What a press of a control does to the round.
-using RoundStep = void (*)(TableView& view);
+using RoundStep = void (*)(TableState& table, TableView& view);
 
 // One of the nine push buttons below the table: everything the round logic, the window, keyboard
 // play, the replays and the benchmarks know of it, written once.

@@ -1,38 +1,58 @@
 #include "game/deal.h"
 
 #include "cards/random.h"
-#include "game/table_state.h"
+#include "game/settlement.h"
 
 namespace {
 // The next Deal fills the shoe again before it deals.
-bool reshuffleDue() {
+bool reshuffleDue(const TableState& table) {
     return table.cardsUntilReshuffle <= 0;
+}
+
+// The card at the hand's slot, the card back for the pending hole card; advances the slot.
+NextCard takeNextCard(TableState& table, HandId hand) {
+    HandState& shown = handState(table, hand);
+    NextCard next;
+    next.slot = shown.slot;
+    if (&shown == &handState(table, DealerHandId) && table.holeCardPending) {
+        table.holeCardPending = false;
+        next.faceDown = true;
+    } else {
+        next.card = handCardAt(shown.hand, shown.slot);
+    }
+    ++shown.slot;
+    return next;
 }
 } // namespace
 
-void dealCardTo(HandId hand) {
-    handAddCard(handFor(hand), shoeDraw(table.shoe));
+void dealCardTo(TableState& table, HandId hand) {
+    handAddCard(handState(table, hand).hand, shoeDraw(table.shoe));
     --table.cardsUntilReshuffle;
 }
 
-void dealInitialCards() {
-    if (reshuffleDue()) {
+void dealInitialCards(TableState& table) {
+    if (reshuffleDue(table)) {
         shoeFill(table.shoe, table.deckCount);
         table.cardsUntilReshuffle = laterShoeCards;
     }
-    handClear(table.playerHand);
-    handClear(table.dealerHand);
-    handClear(table.splitHand);
-    dealCardTo(PlayerHandId);
-    dealCardTo(DealerHandId);
-    dealCardTo(PlayerHandId);
-    dealCardTo(DealerHandId);
+    for (HandState& each : table.hands) {
+        handClear(each.hand);
+    }
+    dealCardTo(table, PlayerHandId);
+    dealCardTo(table, DealerHandId);
+    dealCardTo(table, PlayerHandId);
+    dealCardTo(table, DealerHandId);
 }
 
-std::array<Card, 4> nextDealCards() {
+void paintNextCard(TableState& table, TableView& window, HandId hand) {
+    const NextCard next = takeNextCard(table, hand);
+    window.paintNextCard(hand, next);
+}
+
+std::array<Card, 4> nextDealCards(const TableState& table) {
     Shoe shoe;
     shoe.cards = cardListNew();
-    if (reshuffleDue()) {
+    if (reshuffleDue(table)) {
         shoeFill(shoe, table.deckCount);
     } else {
         for (const CardNode* node = table.shoe.cards->head.get(); node; node = node->next.get()) {
@@ -49,12 +69,12 @@ std::array<Card, 4> nextDealCards() {
     return cards;
 }
 
-bool canSplit() {
-    const CardNode* first = table.playerHand.cards->head.get();
+bool canSplit(const TableState& table) {
+    const CardNode* first = handState(table, PlayerHandId).hand.cards->head.get();
     return first && first->next && first->rank == first->next->rank;
 }
 
-void toggleBettingMode(TableView& window) {
+void toggleBettingMode(TableState& table, TableView& window) {
     table.bettingMode = !table.bettingMode;
     const bool betting = table.bettingMode;
     window.enableButton(IDC_HIT, !betting);
@@ -66,58 +86,58 @@ void toggleBettingMode(TableView& window) {
     window.enableButton(IDC_CLEAR, betting);
 }
 
-void revealDealerHand(TableView& window) {
+void revealDealerHand(TableState& table, TableView& window) {
     table.dealerRevealed = true;
-    table.dealerSlot = 1;
+    HandState& dealer = handState(table, DealerHandId);
+    dealer.slot = 1;
     do {
-        window.paintNextCard(DealerHandId);
-    } while (table.dealerSlot < 3);
+        paintNextCard(table, window, DealerHandId);
+    } while (dealer.slot < 3);
 }
 
-void checkNaturals(TableView& window) {
-    if (handTotal(table.playerHand) == 21) {
-        // three to two in whole units, paid even against a dealer's 21
-        table.bank = addClamped(table.bank, std::int64_t{3} * table.bet / 2);
-    } else if (handTotal(table.dealerHand) == 21) {
-        table.bank = addClamped(table.bank, -std::int64_t{table.bet});
-    } else {
+void checkNaturals(TableState& table, TableView& window) {
+    if (handTotal(handState(table, PlayerHandId).hand) != 21 &&
+        handTotal(handState(table, DealerHandId).hand) != 21) {
         window.paintCounts();
         window.paintMoney();
         return;
     }
-    revealDealerHand(window);
-    window.paintResults(ResultPlayer, 1);
-    toggleBettingMode(window);
+    // a two-card 21 on either side settles the round at once
+    table.bank = addClamped(table.bank, settlement(table, PlayerHandId, RoundEnd::naturals).change);
+    revealDealerHand(table, window);
+    window.paintResults(ResultPlayer, RoundEnd::naturals);
+    toggleBettingMode(table, window);
     window.enableButton(IDC_DOUBLE, false);
     window.enableButton(IDC_SPLIT, false);
     window.paintCounts();
     window.paintMoney();
 }
 
-void onDeal(TableView& window) {
+void onDeal(TableState& table, TableView& window) {
     table.holeCardPending = true;
     table.dealerRevealed = false;
-    table.playerDoubled = false;
-    table.splitDoubled = false;
+    for (HandState& each : table.hands) {
+        each.doubled = false;
+    }
     table.activeHand = PlayerHandId;
     table.splitActive = false;
     table.firstHandBusted = false;
 
-    dealInitialCards();
-    if (canSplit()) {
+    dealInitialCards(table);
+    if (canSplit(table)) {
         window.enableButton(IDC_SPLIT, true);
     }
     window.clearTable();
-    table.splitSlot = 1;
-    table.dealerSlot = 1;
-    table.playerSlot = 1;
-    window.paintNextCard(PlayerHandId);
-    window.paintNextCard(DealerHandId);
-    window.paintNextCard(PlayerHandId);
-    window.paintNextCard(DealerHandId);
-    toggleBettingMode(window);
+    for (HandState& each : table.hands) {
+        each.slot = 1;
+    }
+    paintNextCard(table, window, PlayerHandId);
+    paintNextCard(table, window, DealerHandId);
+    paintNextCard(table, window, PlayerHandId);
+    paintNextCard(table, window, DealerHandId);
+    toggleBettingMode(table, window);
     window.enableButton(IDC_DOUBLE, true);
-    checkNaturals(window);
+    checkNaturals(table, window);
     window.invalidateRect(TableLayout::tableRect);
     window.invalidateRect(TableLayout::moneyRect);
     window.updateWindow();

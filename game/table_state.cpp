@@ -3,26 +3,21 @@
 #include <algorithm>
 #include <limits>
 
-TableState table;
-
-void tableInit() {
-    handInit(table.playerHand);
-    handInit(table.dealerHand);
-    handInit(table.splitHand);
+void tableInit(TableState& table) {
+    for (HandState& each : table.hands) {
+        handInit(each.hand);
+    }
     shoeInit(table.shoe);
     shoeFill(table.shoe, table.deckCount);
     table.cardsUntilReshuffle = firstShoeCards;
 }
 
-Hand& handFor(HandId hand) {
-    switch (hand) {
-    case PlayerHandId:
-        return table.playerHand;
-    case SplitHandId:
-        return table.splitHand;
-    default:
-        return table.dealerHand;
-    }
+HandState& handState(TableState& table, HandId id) {
+    return table.hands[handIndex(id)];
+}
+
+const HandState& handState(const TableState& table, HandId id) {
+    return table.hands[handIndex(id)];
 }
 
 std::int32_t addClamped(std::int32_t value, std::int64_t change) {

@@ -31,16 +31,16 @@ void HeadlessView::paintSplitLabel() {
     note("splitLabel");
 }
 
-void HeadlessView::paintNextCard(HandId hand) {
-    takeNextCard(hand);
+void HeadlessView::paintNextCard(HandId hand, const NextCard&) {
     if (recording) {
         note("paintNextCard:" + std::to_string(hand));
     }
 }
 
-void HeadlessView::paintResults(ResultTarget target, int naturalCheck) {
+void HeadlessView::paintResults(ResultTarget target, RoundEnd end) {
     if (recording) {
-        note("paintResults:" + std::to_string(target) + ":" + std::to_string(naturalCheck));
+        note("paintResults:" + std::to_string(target) + ":" +
+             std::to_string(static_cast<std::int32_t>(end)));
     }
 }
 
@@ -91,10 +91,10 @@ std::string buttonWordsWhere(const std::function<bool(ControlId)>& chosen) {
     return words;
 }
 
-bool pressButton(HeadlessView& view, ControlId id) {
+bool pressButton(TableState& table, HeadlessView& view, ControlId id) {
     if (!view.isEnabled(id)) {
         return false;
     }
-    control(id).press(view);
+    control(id).press(table, view);
     return true;
 }

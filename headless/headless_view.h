@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/table_state.h"
 #include "game/table_view.h"
 
 #include <array>
@@ -21,8 +22,8 @@ class HeadlessView : public TableView {
     void paintMoney() override;
     void paintBet() override;
     void paintSplitLabel() override;
-    void paintNextCard(HandId hand) override;
-    void paintResults(ResultTarget target, int naturalCheck) override;
+    void paintNextCard(HandId hand, const NextCard& next) override;
+    void paintResults(ResultTarget target, RoundEnd end) override;
     void enableButton(ControlId id, bool enable) override;
     void invalidateRect(const Rect& rect) override;
     void updateWindow() override;
@@ -45,6 +46,6 @@ std::optional<ControlId> buttonFromWord(std::string_view word);
 // The words of the buttons for which `chosen` holds, in control-id order, separated by spaces.
 std::string buttonWordsWhere(const std::function<bool(ControlId)>& chosen);
 
-// Presses a button as the player would: a greyed button sends nothing. Returns whether the
-// button was enabled and its handler ran.
-bool pressButton(HeadlessView& view, ControlId id);
+// Presses a button of `table` as the player would: a greyed button sends nothing. Returns whether
+// the button was enabled and its handler ran.
+bool pressButton(TableState& table, HeadlessView& view, ControlId id);

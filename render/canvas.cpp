@@ -266,7 +266,7 @@ void redrawCanvas(double scale) {
     all.unshown.clear(); // drawn again inside the paint that shows the whole window
 }
 
-void prepareTableArt() {
+void prepareTableArt(const TableState& table) {
     Canvas& all = canvas();
     if (!all.backBuffer) {
         return;
@@ -279,7 +279,7 @@ void prepareTableArt() {
     Surface scratch(SheetGeometry::cardWidth, SheetGeometry::cardHeight, all.backBuffer->scale());
     const Point origin = TableLayout::playerOrigin;
     copySpriteTo(scratch, origin, backSprite());
-    for (const Card& card : nextDealCards()) {
+    for (const Card& card : nextDealCards(table)) {
         copySpriteTo(scratch, origin, faceSprite(card.suit, card.rank));
     }
     for (std::int32_t kind = 0; kind < SheetGeometry::badgeCount; ++kind) {

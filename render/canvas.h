@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/table_layout.h"
-#include "game/table_view_state.h"
+#include "game/table_state.h"
 #include "raster/surface.h"
 #include "render/drawing_record.h"
 
@@ -42,11 +42,11 @@ std::span<const DrawOp> keptOperations();
 // Draws every kept operation again, in order, into a new back buffer at `scale`.
 void redrawCanvas(double scale);
 
-// Draws, at the back buffer's ratio, what the first deal would otherwise draw for the first time
-// (its four cards, the card back, the badges, the letters of the figures), so that it is as
-// quick as any later one.
+// Draws, at the back buffer's ratio, what the first deal of `table` would otherwise draw for the
+// first time (its four cards, the card back, the badges, the letters of the figures), so that it
+// is as quick as any later one.
 // The window calls it once, in idle time after its first frame.
-void prepareTableArt();
+void prepareTableArt(const TableState& table);
 
 // The picture the window copies to the screen on every paint; an empty one when there is none.
 const Surface& backBuffer();

@@ -1,16 +1,12 @@
 #include "render/placement.h"
 
 #include <algorithm>
+#include <array>
 
 Point handOrigin(HandId hand) {
-    switch (hand) {
-    case PlayerHandId:
-        return TableLayout::playerOrigin;
-    case SplitHandId:
-        return TableLayout::splitOrigin;
-    default:
-        return TableLayout::dealerOrigin;
-    }
+    constexpr std::array<Point, handCount> origins{
+        TableLayout::playerOrigin, TableLayout::dealerOrigin, TableLayout::splitOrigin};
+    return origins[handIndex(hand)];
 }
 
 Point cardPosition(HandId hand, std::int32_t slot) {
@@ -52,14 +48,12 @@ struct BadgeRoom {
 };
 
 BadgeRoom badgeRoom(HandId hand) {
-    switch (hand) {
-    case PlayerHandId:
-        return {TableLayout::tableRect.left, TableLayout::splitOrigin.x};
-    case SplitHandId:
-        return {TableLayout::splitOrigin.x, TableLayout::tableRect.right};
-    default:
-        return {TableLayout::tableRect.left, TableLayout::tableRect.right};
-    }
+    constexpr std::array<BadgeRoom, handCount> rooms{{
+        {TableLayout::tableRect.left, TableLayout::splitOrigin.x},
+        {TableLayout::tableRect.left, TableLayout::tableRect.right},
+        {TableLayout::splitOrigin.x, TableLayout::tableRect.right},
+    }};
+    return rooms[handIndex(hand)];
 }
 } // namespace
 
@@ -72,30 +66,6 @@ Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind, std::int32_t
     const BadgeRoom room = badgeRoom(hand);
     at.x = std::max(room.left, std::min(at.x + (englishWidth - width) / 2, room.right - width));
     return at;
-}
-
-std::optional<BadgeKind> dealerBadge(std::int32_t dealerTotal, bool naturalCheck) {
-    if (dealerTotal > 21) {
-        return BadgeBust;
-    }
-    if (dealerTotal == 21 && naturalCheck) {
-        return BadgeNatural;
-    }
-    return std::nullopt;
-}
-
-BadgeKind handBadge(std::int32_t total, std::int32_t dealerTotal, bool dealerBusted,
-                    bool naturalCheck) {
-    if (total > 21) {
-        return BadgeBust;
-    }
-    if (total == 21 && naturalCheck) {
-        return BadgeNatural;
-    }
-    if (dealerBusted || total > dealerTotal) {
-        return BadgeWin;
-    }
-    return total < dealerTotal ? BadgeLose : BadgePush;
 }
 
 std::string figureText(std::int32_t value) {

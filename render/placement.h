@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/card.h"
+#include "game/settlement.h"
 #include "game/table_layout.h"
 #include "game/table_view.h"
 #include "render/art/sprite_id.h"
@@ -9,7 +10,7 @@
 #include <optional>
 #include <string>
 
-// Where cards and badges go and which badge a hand earns: plain rules, no drawing.
+// Where cards and badges go and which badge shows a result: plain rules, no drawing.
 
 Point handOrigin(HandId hand); // 0 player, 2 split, any other value the dealer
 
@@ -33,12 +34,15 @@ std::int32_t badgeY(std::int32_t originY); // trunc(cardHeight * 0.38 + originY)
 // hand's place, for the split hand from its place to the table's edge.
 Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind, std::int32_t width);
 
-// The dealer's badge: bust over 21, natural for a 21 settled right after the deal, else none.
-std::optional<BadgeKind> dealerBadge(std::int32_t dealerTotal, bool naturalCheck);
-// The badge of one of the player's hands, by the first rule that holds: bust, natural, win,
-// lose, push.
-BadgeKind handBadge(std::int32_t total, std::int32_t dealerTotal, bool dealerBusted,
-                    bool naturalCheck);
+// The badge that shows a hand's result: the result sheet's rows are in the order of the results.
+constexpr BadgeKind resultBadge(HandResult result) {
+    return static_cast<BadgeKind>(result);
+}
+static_assert(resultBadge(HandResult::bust) == BadgeBust &&
+              resultBadge(HandResult::win) == BadgeWin &&
+              resultBadge(HandResult::lose) == BadgeLose &&
+              resultBadge(HandResult::natural) == BadgeNatural &&
+              resultBadge(HandResult::push) == BadgePush);
 
 // A figure as the panels show it: decimal, "-" for a negative value, no padding.
 std::string figureText(std::int32_t value);

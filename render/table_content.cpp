@@ -2,18 +2,13 @@
 
 #include "render/canvas.h"
 
+#include <array>
 #include <variant>
 
 namespace {
 ShownHand& handOf(TableContent& shown, HandId hand) {
-    switch (hand) {
-    case PlayerHandId:
-        return shown.player;
-    case SplitHandId:
-        return shown.split;
-    default:
-        return shown.dealer;
-    }
+    const std::array<ShownHand*, handCount> hands{&shown.player, &shown.dealer, &shown.split};
+    return *hands[handIndex(hand)];
 }
 
 void read(TableContent& shown, const ClearOp& op) {

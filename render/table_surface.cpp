@@ -1,7 +1,6 @@
 #include "render/table_surface.h"
 
 #include "game/table_layout.h"
-#include "game/table_state.h"
 #include "game/table_view_state.h"
 #include "raster/text.h"
 #include "render/canvas.h"
@@ -40,9 +39,9 @@ void drawCountRow(std::int32_t row, Caption label, Figure figure, std::int32_t v
     canvasFigure(figure, {TableLayout::countFigureColumn, y}, value);
 }
 
-void drawCountPanel() {
+void drawCountPanel(const TableState& table) {
     canvasClear(Area::countPanel, TableLayout::countRect);
-    const CountFigures figures = countFigures();
+    const CountFigures figures = countFigures(table);
     drawCountRow(0, Caption::dealersCount, Figure::dealerCount, figures.dealer);
     drawCountRow(1, Caption::playersCount, Figure::playerCount, figures.player);
     if (figures.splitRow) {
@@ -50,23 +49,24 @@ void drawCountPanel() {
     }
 }
 
-void drawMoneyPanel() {
+void drawMoneyPanel(const TableState& table) {
     canvasClear(Area::moneyPanel, TableLayout::moneyRect);
     canvasFigure(Figure::bank, TableLayout::moneyFigure, table.bank);
 }
 
-void drawBetPanel() {
+void drawBetPanel(const TableState& table) {
     canvasClear(Area::betPanel, TableLayout::betRect);
     canvasLabel(TableLayout::betPanelOrigin, captionText(Caption::currentBet));
     canvasFigure(Figure::bet, TableLayout::betFigure, table.bet);
 }
 
-void drawBadge(HandId hand, BadgeKind kind) {
-    canvasBadge(hand, kind, badgePosition(hand, slotOf(hand), kind, canvasBadgeWidth(kind)));
-}
-
-void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, bool naturalCheck) {
-    drawBadge(hand, handBadge(handTotal(handFor(hand)), dealerTotal, dealerBusted, naturalCheck));
+// The badge of the hand's result, when it has one, after its last card.
+void drawBadge(const TableState& table, HandId hand, RoundEnd end) {
+    if (const std::optional<HandResult> result = settlement(table, hand, end).result) {
+        const BadgeKind kind = resultBadge(*result);
+        canvasBadge(hand, kind,
+                    badgePosition(hand, handState(table, hand).slot, kind, canvasBadgeWidth(kind)));
+    }
 }
 } // namespace
 
@@ -85,7 +85,7 @@ double drawableScale(double requested) {
     return drawable;
 }
 
-bool createTableSurface(double scale) {
+bool createTableSurface(const TableState& table, double scale) {
     std::string& failure = failureText();
     failure.clear();
     if (!loadTextFont()) {
@@ -95,9 +95,9 @@ bool createTableSurface(double scale) {
 
     drawHandLabels();
     drawMoneyBox();
-    drawCountPanel();
-    drawMoneyPanel();
-    drawBetPanel();
+    drawCountPanel(table);
+    drawMoneyPanel(table);
+    drawBetPanel(table);
     return failure.empty();
 }
 
@@ -118,38 +118,31 @@ void TablePainter::clearTable() {
 }
 
 void TablePainter::paintCounts() {
-    drawCountPanel();
+    drawCountPanel(table_);
 }
 
 void TablePainter::paintMoney() {
-    drawMoneyPanel();
+    drawMoneyPanel(table_);
 }
 
 void TablePainter::paintBet() {
-    drawBetPanel();
+    drawBetPanel(table_);
 }
 
 void TablePainter::paintSplitLabel() {
     canvasSplitLabel(TableLayout::splitLabel);
 }
 
-void TablePainter::paintNextCard(HandId hand) {
-    const NextCard next = takeNextCard(hand); // advances the slot even when nothing is drawn
+void TablePainter::paintNextCard(HandId hand, const NextCard& next) {
     canvasCard(hand, next, cardPosition(hand, next.slot));
 }
 
-void TablePainter::paintResults(ResultTarget target, int naturalCheck) {
-    const bool natural = naturalCheck != 0;
-    const std::int32_t dealerTotal = handTotal(table.dealerHand);
-    const std::optional<BadgeKind> dealer = dealerBadge(dealerTotal, natural);
-    if (dealer) {
-        drawBadge(DealerHandId, *dealer);
-    }
-    const bool dealerBusted = dealer == BadgeBust;
+void TablePainter::paintResults(ResultTarget target, RoundEnd end) {
+    drawBadge(table_, DealerHandId, end);
     if (target == ResultBoth || target == ResultPlayer) {
-        drawHandBadge(PlayerHandId, dealerTotal, dealerBusted, natural);
+        drawBadge(table_, PlayerHandId, end);
     }
     if (target != ResultPlayer) {
-        drawHandBadge(SplitHandId, dealerTotal, dealerBusted, natural);
+        drawBadge(table_, SplitHandId, end);
     }
 }

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "game/table_state.h"
 #include "game/table_view.h"
 
 #include <string>
 
 // Builds the 800 x 600 back buffer at the screen's device pixel ratio `scale` and the two
 // sprite-sheet surfaces, draws the hand labels, the "Money" label and its frame, then paints the
-// count, money and bet panels from the table state. Returns false when a sprite sheet or the
+// count, money and bet panels from `table`. Returns false when a sprite sheet or the
 // text font cannot be loaded; the table is then drawn with blank stand-ins and
 // tableSurfaceFailure() names what is missing. Needs the GUI application object to exist, since
 // the fonts are registered with it. releaseTableSurface (canvas.h) releases it all.
-bool createTableSurface(double scale = 1.0);
+bool createTableSurface(const TableState& table, double scale = 1.0);
 // What the last createTableSurface could not load, e.g. "the image resource IDBCARDBITMAP";
 // empty when it loaded everything.
 const std::string& tableSurfaceFailure();
@@ -24,15 +25,21 @@ double drawableScale(double requested);
 // shows, as if the round had been drawn at that ratio from the start; the round is not touched.
 void rescaleTableSurface(double requested);
 
-// Draws every change of a round into the back buffer. The window operations (enabling buttons,
-// invalidating and updating) belong to the window, which derives from this.
+// Draws every change of a round of `table` into the back buffer, reading the table and never
+// changing it. The window operations (enabling buttons, invalidating and updating) belong to the
+// window, which derives from this.
 class TablePainter : public TableView {
   public:
+    explicit TablePainter(const TableState& table) : table_(table) {}
+
     void clearTable() override;
     void paintCounts() override;
     void paintMoney() override;
     void paintBet() override;
     void paintSplitLabel() override;
-    void paintNextCard(HandId hand) override;
-    void paintResults(ResultTarget target, int naturalCheck) override;
+    void paintNextCard(HandId hand, const NextCard& next) override;
+    void paintResults(ResultTarget target, RoundEnd end) override;
+
+  private:
+    const TableState& table_;
 };

@@ -1,7 +1,7 @@
 #include "sim/play.h"
 
 #include "cards/random.h"
-#include "game/table_state.h"
+#include "game/settlement.h"
 #include "sim/json_line.h"
 
 #include <algorithm>
@@ -11,40 +11,18 @@
 #include <ostream>
 
 namespace {
-// +1 a win, -1 a loss, 0 a push for one of the player's hands at the end of a played round.
-int handOutcome(const Hand& hand) {
-    const std::int32_t player = handTotal(hand);
-    const std::int32_t dealer = handTotal(table.dealerHand);
-    if (player > 21) {
-        return -1;
-    }
-    if (dealer > 21 || player > dealer) {
-        return 1;
-    }
-    return player < dealer ? -1 : 0;
-}
-
-void countHand(const Hand& hand, bool doubled, PlayTally& tally) {
-    const int outcome = handOutcome(hand);
+// One of the player's hands as the game settled it.
+void countHand(const TableState& table, HandId hand, RoundEnd end, PlayTally& tally) {
+    const HandSettlement settled = settlement(table, hand, end);
+    const HandResult result = settled.result.value_or(HandResult::push);
     ++tally.hands;
-    tally.wins += outcome > 0;
-    tally.losses += outcome < 0;
-    tally.pushes += outcome == 0;
-    tally.doubles += doubled;
-    tally.handMoney += std::int64_t{outcome} * (doubled ? 2 : 1) * table.bet;
-}
-
-void countNatural(PlayTally& tally) {
-    ++tally.hands;
-    if (handTotal(table.playerHand) == 21) {
-        ++tally.wins;
-        ++tally.playerNaturals;
-        tally.handMoney += std::int64_t{3} * table.bet / 2;
-    } else {
-        ++tally.losses;
-        ++tally.dealerNaturals;
-        tally.handMoney -= table.bet;
-    }
+    tally.wins += result == HandResult::win || result == HandResult::natural;
+    tally.losses += result == HandResult::lose || result == HandResult::bust;
+    tally.pushes += result == HandResult::push;
+    tally.doubles += handState(table, hand).doubled;
+    tally.playerNaturals += result == HandResult::natural;
+    tally.dealerNaturals += end == RoundEnd::naturals && result != HandResult::natural;
+    tally.handMoney += settled.change;
 }
 
 void drawProgress(std::ostream& progress, std::int64_t done, std::int64_t total) {
@@ -67,16 +45,18 @@ double fraction(std::int64_t part, std::int64_t whole) {
 }
 } // namespace
 
-void playRound(HeadlessView& view, Strategy strategy, PlayTally& tally) {
+void playRound(TableState& table, HeadlessView& view, Strategy strategy, PlayTally& tally) {
     const std::int32_t bankBefore = table.bank;
-    if (!pressButton(view, IDC_DEAL)) {
+    if (!pressButton(table, view, IDC_DEAL)) {
         return;
     }
     const bool settledAtDeal = table.bettingMode;
     while (!table.bettingMode) {
-        const Decision decision{handFor(table.activeHand), handCardAt(table.dealerHand, 2),
+        const Decision decision{handState(table, table.activeHand).hand,
+                                handCardAt(handState(table, DealerHandId).hand, 2),
                                 view.isEnabled(IDC_DOUBLE), view.isEnabled(IDC_SPLIT)};
-        if (!pressButton(view, chooseAction(strategy, decision)) && !pressButton(view, IDC_STAND)) {
+        if (!pressButton(table, view, chooseAction(strategy, decision)) &&
+            !pressButton(table, view, IDC_STAND)) {
             break;
         }
     }
@@ -85,22 +65,24 @@ void playRound(HeadlessView& view, Strategy strategy, PlayTally& tally) {
     ++tally.rounds;
     tally.netMoney += change;
     tally.netSquares += change * change;
-    if (settledAtDeal) {
-        countNatural(tally);
-        return;
-    }
-    countHand(table.playerHand, table.playerDoubled, tally);
+    const RoundEnd end = settledAtDeal ? RoundEnd::naturals : RoundEnd::play;
+    countHand(table, PlayerHandId, end, tally);
     if (table.splitActive) {
         ++tally.splits;
         tally.splitMoney += change;
         tally.splitSquares += change * change;
-        countHand(table.splitHand, table.splitDoubled, tally);
+        countHand(table, SplitHandId, end, tally);
     }
 }
 
 PlayReport runPlay(const PlayOptions& options, std::ostream& progress) {
+    TableState table;
+    return runPlay(table, options, progress);
+}
+
+PlayReport runPlay(TableState& table, const PlayOptions& options, std::ostream& progress) {
     table = TableState{};
-    tableInit();
+    tableInit(table);
     randomSeed(options.seed);
     PlayReport report;
     report.options = options;
@@ -113,7 +95,7 @@ PlayReport runPlay(const PlayOptions& options, std::ostream& progress) {
         if (options.freshShoe) {
             table.cardsUntilReshuffle = 0;
         }
-        playRound(view, options.strategy, report.tally);
+        playRound(table, view, options.strategy, report.tally);
         if (options.showProgress && (round + 1) % step == 0) {
             drawProgress(progress, round + 1, options.rounds);
         }

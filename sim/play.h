@@ -25,9 +25,9 @@ struct PlayTally {
     std::int64_t splitSquares = 0;   // the sum of the squares of each split round's change
 };
 
-// Plays one round from betting mode to betting mode through the buttons a player would press,
-// and adds it to the tally.
-void playRound(HeadlessView& view, Strategy strategy, PlayTally& tally);
+// Plays one round of `table` from betting mode to betting mode through the buttons a player would
+// press, and adds it to the tally.
+void playRound(TableState& table, HeadlessView& view, Strategy strategy, PlayTally& tally);
 
 struct PlayOptions {
     std::int64_t rounds = 0;
@@ -45,7 +45,10 @@ struct PlayReport {
     double seconds = 0;
 };
 
-// Starts the table as the game does, seeds the draws and plays the rounds at the stake of 5.
+// Starts `table` as the game does, seeds the draws and plays the rounds at the stake of 5; the
+// table is left as the last round left it.
+PlayReport runPlay(TableState& table, const PlayOptions& options, std::ostream& progress);
+// The same on a table of its own.
 PlayReport runPlay(const PlayOptions& options, std::ostream& progress);
 
 // The net result per round in units of the stake, with its 95% confidence interval.

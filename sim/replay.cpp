@@ -30,8 +30,8 @@ std::vector<std::string> enabledWords(const HeadlessView& view) {
     return words;
 }
 
-std::string shownFigures() {
-    const CountFigures figures = countFigures();
+std::string shownFigures(const TableState& table) {
+    const CountFigures figures = countFigures(table);
     return JsonLine{}
         .number("dealer", figures.dealer)
         .number("player", figures.player)
@@ -39,13 +39,13 @@ std::string shownFigures() {
         .str();
 }
 
-std::string totals() {
-    std::string list = "[";
-    for (const Hand* hand : {&table.playerHand, &table.dealerHand, &table.splitHand}) {
-        list += std::to_string(handTotal(*hand));
-        list += hand == &table.splitHand ? ']' : ',';
+std::string totals(const TableState& table) {
+    std::string list;
+    for (const HandState& each : table.hands) {
+        list += list.empty() ? '[' : ',';
+        list += std::to_string(handTotal(each.hand));
     }
-    return list;
+    return list + ']';
 }
 
 // How much of an unknown word the message quotes; no button word comes near it.
@@ -152,19 +152,19 @@ std::string cardName(const Card& card) {
     return ranks[card.rank] + std::string(1, suits[card.suit]);
 }
 
-std::string stateLine(std::string_view press, bool accepted, const std::vector<std::string>& view,
-                      const HeadlessView& buttons) {
+std::string stateLine(const TableState& table, std::string_view press, bool accepted,
+                      const std::vector<std::string>& view, const HeadlessView& buttons) {
     return JsonLine{}
         .text("press", press)
         .boolean("accepted", accepted)
         .number("bank", table.bank)
         .number("bet", table.bet)
         .boolean("betting", table.bettingMode)
-        .texts("player", cardNames(table.playerHand))
-        .texts("dealer", cardNames(table.dealerHand))
-        .texts("split", cardNames(table.splitHand))
-        .raw("totals", totals())
-        .raw("shown", shownFigures())
+        .texts("player", cardNames(handState(table, PlayerHandId).hand))
+        .texts("dealer", cardNames(handState(table, DealerHandId).hand))
+        .texts("split", cardNames(handState(table, SplitHandId).hand))
+        .raw("totals", totals(table))
+        .raw("shown", shownFigures(table))
         .texts("enabled", enabledWords(buttons))
         .number("active", table.activeHand)
         .number("shoe", table.shoe.cardCount)
@@ -175,13 +175,13 @@ std::string stateLine(std::string_view press, bool accepted, const std::vector<s
 
 int runReplay(std::optional<std::uint32_t> seed, std::istream& in, std::ostream& out,
               std::ostream& err) {
-    table = TableState{};
-    tableInit(); // seeds from the clock, as the game does
+    TableState table;
+    tableInit(table); // seeds from the clock, as the game does
     if (seed) {
         randomSeed(*seed);
     }
     HeadlessView view(true);
-    out << stateLine("start", true, {}, view) << '\n';
+    out << stateLine(table, "start", true, {}, view) << '\n';
 
     std::string word;
     for (std::int64_t lineNumber = 1; readPressLine(in, word); ++lineNumber) {
@@ -196,8 +196,8 @@ int runReplay(std::optional<std::uint32_t> seed, std::istream& in, std::ostream&
             return 2;
         }
         view.forgetCalls();
-        const bool accepted = pressButton(view, *button);
-        out << stateLine(word, accepted, view.calls(), view) << '\n';
+        const bool accepted = pressButton(table, view, *button);
+        out << stateLine(table, word, accepted, view.calls(), view) << '\n';
     }
     return 0;
 }

@@ -9,6 +9,7 @@
 
 struct Card;
 class HeadlessView;
+struct TableState;
 
 // Starts the table as the game does, fixes the draws with the seed when one is given, then
 // presses the buttons named on the input, one word a line, and writes the state after start-up
@@ -17,9 +18,9 @@ class HeadlessView;
 int runReplay(std::optional<std::uint32_t> seed, std::istream& in, std::ostream& out,
               std::ostream& err);
 
-// The table state as one JSON line, headed by the press and closed by the view's calls;
+// The state of `table` as one JSON line, headed by the press and closed by the view's calls;
 // `buttons` tells which buttons are enabled.
-std::string stateLine(std::string_view press, bool accepted, const std::vector<std::string>& view,
-                      const HeadlessView& buttons);
+std::string stateLine(const TableState& table, std::string_view press, bool accepted,
+                      const std::vector<std::string>& view, const HeadlessView& buttons);
 
 std::string cardName(const Card& card); // "10H", "AS", "KD"

@@ -45,7 +45,6 @@ void readAndCloseErrorBoxSoon(ErrorBox& seen) {
 
 class FailureTest : public ::testing::Test {
   protected:
-    void SetUp() override { resetTable(); }
     void TearDown() override { stopFailingAllocations(); }
 };
 } // namespace
@@ -93,15 +92,14 @@ TEST_F(FailureTest, ButtonThatCannotBeMadeStopsStartUp) {
     ASSERT_TRUE(warmUp.create());
     releaseTableSurface();
     // allocations of a button's size made by the steps before the buttons
-    resetTable();
+    TableState table;
     countAllocations(sizeof(TableButton));
-    tableInit();
-    ASSERT_TRUE(createTableSurface());
+    tableInit(table);
+    ASSERT_TRUE(createTableSurface(table));
     const int beforeButtons = allocationsCounted();
     stopFailingAllocations();
     releaseTableSurface();
 
-    resetTable();
     MainWindow window;
     failAllocation(sizeof(TableButton), beforeButtons + 1);
     EXPECT_FALSE(window.create());

@@ -34,8 +34,8 @@ std::string focusedWord(MainWindow& window) {
 }
 
 // A deal without a natural leaves Deal disabled, so a second deal would be a fault, never chance.
-void arrangeDealWithoutNatural() {
-    arrangeShoe(cards({"10H", "9C", "7D", "8S"}));
+void arrangeDealWithoutNatural(TableState& table) {
+    arrangeShoe(table, cards({"10H", "9C", "7D", "8S"}));
 }
 
 // The window as a screen reader's user has it: assistive technology became active after start.
@@ -128,7 +128,7 @@ const TabWalk walks[] = {
 class TabWalkTest : public WindowTest, public ::testing::WithParamInterface<TabWalk> {};
 
 TEST_P(TabWalkTest, TabFocusesTheEnabledButtonsInScreenOrder) {
-    arrangeShoe(cards({"8H", "10C", "8D", "7S"}));
+    arrangeShoe(state(), cards({"8H", "10C", "8D", "7S"}));
     for (const ControlId id : GetParam().clicks) {
         click(id);
     }
@@ -160,8 +160,8 @@ TEST_F(WindowTest, F10OpensFileAtExitAndEscapeClosesIt) {
 class KeyAndClickTest : public WindowTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(KeyAndClickTest, DealOnce) {
-    arrangeDealWithoutNatural();
-    const std::int32_t shoe = table.shoe.cardCount;
+    arrangeDealWithoutNatural(state());
+    const std::int32_t shoe = state().shoe.cardCount;
     key(*window, Qt::Key_Tab);
     if (GetParam()) {
         QTest::keyPress(window->windowHandle(), Qt::Key_Space);
@@ -171,7 +171,7 @@ TEST_P(KeyAndClickTest, DealOnce) {
         key(*window, Qt::Key_Return);
         click(IDC_DEAL);
     }
-    EXPECT_EQ(table.shoe.cardCount, shoe - 4);
+    EXPECT_EQ(state().shoe.cardCount, shoe - 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, KeyAndClickTest, ::testing::Bool(),
@@ -211,23 +211,23 @@ TEST_F(WindowTest, ADoubleOnTheFirstHandOfASplitHandsTheFocusToHit) {
 }
 
 TEST_F(WindowTest, APressActionAndAClickOnDealDealOnce) {
-    arrangeDealWithoutNatural();
-    const std::int32_t shoe = table.shoe.cardCount;
+    arrangeDealWithoutNatural(state());
+    const std::int32_t shoe = state().shoe.cardCount;
     QAccessibleInterface* deal = QAccessible::queryAccessibleInterface(&window->button(IDC_DEAL));
     deal->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     click(IDC_DEAL);
-    EXPECT_EQ(table.shoe.cardCount, shoe - 4);
+    EXPECT_EQ(state().shoe.cardCount, shoe - 4);
 }
 
 TEST_F(WindowTest, AnAnimatedClickThatEndsOnADisabledButtonSendsNothing) {
-    arrangeDealWithoutNatural();
-    const std::int32_t shoe = table.shoe.cardCount;
+    arrangeDealWithoutNatural(state());
+    const std::int32_t shoe = state().shoe.cardCount;
     QPushButton& deal = window->button(IDC_DEAL);
     QSignalSpy clicked(&deal, &QAbstractButton::clicked);
     deal.animateClick(); // ends 100 ms later
     click(IDC_DEAL);
     clicked.wait(1000); // the animation's own click
-    EXPECT_EQ(table.shoe.cardCount, shoe - 4);
+    EXPECT_EQ(state().shoe.cardCount, shoe - 4);
 }
 
 TEST_F(KeyboardPlayTest, TabGoesThroughTheButtonsInScreenOrderThenTheTable) {
@@ -253,7 +253,7 @@ class PressTest : public KeyboardPlayTest, public ::testing::WithParamInterface<
 };
 
 TEST_P(PressTest, TheFocusMovesToTheButtonPressedNext) {
-    arrangeShoe(cards({"10H", "9C", "6D", "8S", "2C", "KC"}));
+    arrangeShoe(state(), cards({"10H", "9C", "6D", "8S", "2C", "KC"}));
     if (!GetParam()) {
         key(*window, Qt::Key_Tab);
     }
@@ -264,7 +264,7 @@ TEST_P(PressTest, TheFocusMovesToTheButtonPressedNext) {
     EXPECT_EQ(focusedWord(*window), "hit");
     key(*window, Qt::Key_Enter, Qt::KeypadModifier); // Hit: bust, the round is over
     EXPECT_EQ(focusedWord(*window), "deal");
-    EXPECT_TRUE(table.bettingMode);
+    EXPECT_TRUE(state().bettingMode);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, PressTest, ::testing::Bool(),

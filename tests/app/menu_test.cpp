@@ -82,7 +82,7 @@ TEST_F(WindowTest, AboutBoxIsModalAndClosesOnlyThroughOk) {
         visit.openAfterCloseRequest = box->isVisible();
 
         click(IDC_DEAL);
-        visit.dealtWhileOpen = !table.bettingMode;
+        visit.dealtWhileOpen = !state().bettingMode;
         PaintCounter counter;
         window->table().installEventFilter(&counter);
         window->table().update();

@@ -107,21 +107,21 @@ class MonkeyTest : public WindowTest {
             return;
         }
         ++counts.aboutVisits;
-        const std::int32_t bank = table.bank;
-        const bool betting = table.bettingMode;
+        const std::int32_t bank = state().bank;
+        const bool betting = state().bettingMode;
         const std::string enabled = enabledWords();
         for (int click = 0; click < 5; ++click) {
             const QPushButton& button = window->button(ControlId(below(chooser, buttonCount)));
             clickInWindow(button.mapTo(window.get(), button.rect().center()));
         }
         QTest::keyClick(box, Qt::Key_Escape);
-        aboutHeldBack = aboutHeldBack && box->isVisible() && table.bank == bank &&
-                        table.bettingMode == betting && enabledWords() == enabled;
+        aboutHeldBack = aboutHeldBack && box->isVisible() && state().bank == bank &&
+                        state().bettingMode == betting && enabledWords() == enabled;
         QTest::keyClick(box, Qt::Key_Return);
     }
 
     void checkAfterEvent(std::int32_t bankBefore, bool wasBetting, std::int32_t countdownBefore) {
-        const bool betting = table.bettingMode;
+        const bool betting = state().bettingMode;
         ASSERT_EQ(enabledWords().starts_with("deal"), betting) << enabledWords();
         for (ControlId id : {IDC_BETONE, IDC_BETFIVE, IDC_BETTEN, IDC_CLEAR}) {
             ASSERT_EQ(window->button(id).isEnabled(), betting);
@@ -133,14 +133,15 @@ class MonkeyTest : public WindowTest {
             ASSERT_FALSE(window->button(IDC_DOUBLE).isEnabled());
             ASSERT_FALSE(window->button(IDC_SPLIT).isEnabled());
         }
-        const bool dealt = table.cardsUntilReshuffle != countdownBefore;
+        const bool dealt = state().cardsUntilReshuffle != countdownBefore;
         const bool roundEnded = betting && (!wasBetting || dealt);
         if (roundEnded) {
             ++counts.rounds;
-            ASSERT_EQ(wasBetting, roundHadNatural()) << "a round ends at the deal on a natural";
-            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement());
+            ASSERT_EQ(wasBetting, roundHadNatural(state()))
+                << "a round ends at the deal on a natural";
+            ASSERT_EQ(state().bank - std::int64_t{bankBefore}, expectedSettlement(state()));
         } else {
-            ASSERT_EQ(table.bank, bankBefore) << "money moves only when a round ends";
+            ASSERT_EQ(state().bank, bankBefore) << "money moves only when a round ends";
         }
     }
 
@@ -158,9 +159,9 @@ TEST_F(MonkeyTest, RandomClicksKeepTheRulesAndThePicture) {
 
     const int events = eventsToSend();
     for (int event = 0; event < events; ++event) {
-        const std::int32_t bank = table.bank;
-        const bool wasBetting = table.bettingMode;
-        const std::int32_t countdown = table.cardsUntilReshuffle;
+        const std::int32_t bank = state().bank;
+        const bool wasBetting = state().bettingMode;
+        const std::int32_t countdown = state().cardsUntilReshuffle;
         sendOneEvent();
         ASSERT_NO_FATAL_FAILURE(checkAfterEvent(bank, wasBetting, countdown)) << "event " << event;
         ASSERT_TRUE(window->isVisible()) << "event " << event;
@@ -179,5 +180,5 @@ TEST_F(MonkeyTest, RandomClicksKeepTheRulesAndThePicture) {
     std::printf("%d events: %d rounds, %d About visits, %d clicks in menus, Exit avoided %d times, "
                 "bank %d\n",
                 events, counts.rounds, counts.aboutVisits, counts.menuClicks, counts.exitAvoided,
-                static_cast<int>(table.bank));
+                static_cast<int>(state().bank));
 }

@@ -65,14 +65,14 @@ class RoundTest : public WindowTest, public ::testing::WithParamInterface<Round>
 
 TEST_P(RoundTest, EachClickShowsItsPictureAndButtons) {
     const Round& round = GetParam();
-    arrangeShoe(round.draws);
+    arrangeShoe(state(), round.draws);
     for (const Step& step : round.steps) {
         SCOPED_TRACE(buttonWord(step.button));
         click(step.button);
         EXPECT_EQ(enabledWords(), step.enabledAfter);
         EXPECT_EQ(pixelsUnlikeBackBuffer(), 0);
     }
-    EXPECT_EQ(table.bank, round.bankAfter);
+    EXPECT_EQ(state().bank, round.bankAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rounds, RoundTest, ::testing::ValuesIn(rounds),
@@ -86,11 +86,11 @@ TEST_F(WindowTest, BetButtonsShowTheirFigureAtOnce) {
         std::int32_t bet;
     } presses[] = {{IDC_BETONE, 6},  {IDC_BETONE, 7}, {IDC_BETONE, 8}, {IDC_BETFIVE, 13},
                    {IDC_BETTEN, 23}, {IDC_CLEAR, 5},  {IDC_CLEAR, 5}};
-    EXPECT_EQ(table.bet, 5);
+    EXPECT_EQ(state().bet, 5);
     for (const auto& press : presses) {
         SCOPED_TRACE(buttonWord(press.button));
         click(press.button);
-        EXPECT_EQ(table.bet, press.bet);
+        EXPECT_EQ(state().bet, press.bet);
         EXPECT_EQ(pixelsUnlikeBackBuffer(), 0);
         EXPECT_EQ(enabledWords(), betting);
     }
@@ -107,11 +107,12 @@ class PaintWatcher : public QObject {
     };
     std::vector<Moment> moments;
     std::function<QImage()> grabScreen;
+    const TableState* table = nullptr;
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            moments.push_back({table.dealerSlot - 1, grabScreen()});
+            moments.push_back({handState(*table, DealerHandId).slot - 1, grabScreen()});
         }
         return false;
     }
@@ -131,10 +132,11 @@ int unlikePixels(const QImage& a, const QImage& b, const QRect& area) {
 // The dealer's third, fourth and fifth cards reach the screen one by one inside Stand: when the
 // next card has been drawn into the back buffer, the screen already shows the one before it.
 TEST_F(WindowTest, StandShowsEachDealerCardBeforeTheNext) {
-    arrangeShoe(cards({"10H", "2C", "9D", "3D", "4H", "5S", "3C"}));
+    arrangeShoe(state(), cards({"10H", "2C", "9D", "3D", "4H", "5S", "3C"}));
     click(IDC_DEAL);
     PaintWatcher watcher;
     watcher.grabScreen = [this] { return screenTable(); };
+    watcher.table = &state();
     window->table().installEventFilter(&watcher);
     click(IDC_STAND);
     window->table().removeEventFilter(&watcher);
@@ -156,6 +158,6 @@ TEST_F(WindowTest, StandShowsEachDealerCardBeforeTheNext) {
         }
     }
     EXPECT_EQ(shownOneByOne, (std::vector<std::int32_t>{3, 4}));
-    EXPECT_EQ(table.dealerSlot, 6);
+    EXPECT_EQ(handState(state(), DealerHandId).slot, 6);
     EXPECT_EQ(pixelsUnlikeBackBuffer(), 0);
 }

@@ -30,6 +30,7 @@ constexpr std::uint32_t seed = 2026;
 // Draws into the back buffer only.
 class PictureOnly : public TablePainter {
   public:
+    using TablePainter::TablePainter;
     void enableButton(ControlId, bool) override {}
     void invalidateRect(const Rect&) override {}
     void updateWindow() override {}
@@ -40,15 +41,16 @@ const std::map<char, ControlId> buttons{{'D', IDC_DEAL},   {'H', IDC_HIT},   {'S
 
 // The picture of the presses drawn at `scale` from the start, without a window.
 QImage drawnFromTheStart(double scale, std::string_view presses) {
-    resetTable();
-    arrangeShoe(draws, seed);
-    EXPECT_TRUE(createTableSurface(scale));
-    PictureOnly view;
-    const std::map<ControlId, void (*)(TableView&)> handlers{
+    TableState table;
+    resetTable(table);
+    arrangeShoe(table, draws, seed);
+    EXPECT_TRUE(createTableSurface(table, scale));
+    PictureOnly view(table);
+    const std::map<ControlId, void (*)(TableState&, TableView&)> handlers{
         {IDC_DEAL, onDeal},     {IDC_HIT, onHit},     {IDC_STAND, onStand},
         {IDC_DOUBLE, onDouble}, {IDC_SPLIT, onSplit}, {IDC_BETTEN, onBetTen}};
     for (const char press : presses) {
-        handlers.at(buttons.at(press))(view);
+        handlers.at(buttons.at(press))(table, view);
     }
     QImage picture = backBuffer().image().copy();
     releaseTableSurface();
@@ -68,10 +70,9 @@ class Screens : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(screenNamed("two"));
-        resetTable();
         window = std::make_unique<MainWindow>();
         ASSERT_TRUE(window->create());
-        arrangeShoe(draws, seed);
+        arrangeShoe(window->tableState(), draws, seed);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -88,9 +88,9 @@ TEST_F(WindowTest, MenuOffersExitAndAboutWithoutShortcuts) {
 TEST_F(WindowTest, DisabledButtonsSendNothing) {
     click(IDC_HIT);
     click(IDC_STAND);
-    EXPECT_TRUE(table.bettingMode);
-    EXPECT_EQ(cardsIn(*table.playerHand.cards), 0);
-    EXPECT_EQ(table.bank, 1000);
+    EXPECT_TRUE(state().bettingMode);
+    EXPECT_EQ(cardsIn(*handState(state(), PlayerHandId).hand.cards), 0);
+    EXPECT_EQ(state().bank, 1000);
 }
 
 TEST_F(WindowTest, EnlargingTheWindowMovesNothing) {

@@ -37,7 +37,6 @@ std::string testName(const char* words) {
 }
 
 void WindowTest::SetUp() {
-    resetTable();
     window = std::make_unique<MainWindow>();
     ASSERT_TRUE(window->create());
     window->show();
@@ -57,7 +56,7 @@ void WindowTest::click(ControlId id) {
 
 void WindowTest::play(const WordsAfterClicks& row) {
     if (!row.draws.empty()) {
-        arrangeShoe(row.draws);
+        arrangeShoe(state(), row.draws);
     }
     for (const ControlId id : row.clicks) {
         click(id);

@@ -37,6 +37,7 @@ class WindowTest : public ::testing::Test {
     void click(ControlId id);
     void play(const WordsAfterClicks& row); // places the row's cards, then clicks its buttons
     std::string enabledWords() const;       // in control-id order, e.g. "deal betone betfive ..."
+    TableState& state() { return window->tableState(); } // the window's own table
     // What the window has put on the screen, from the top-left of the table area.
     QImage screenTable() const;
     // Pixels of the visible table area, outside the buttons, that differ from the back buffer.

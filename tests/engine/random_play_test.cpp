@@ -14,7 +14,8 @@ std::int32_t handCards(const Hand& hand) {
     return cardsIn(*hand.cards);
 }
 
-void checkInvariants(const RecordingView& view, std::int32_t dealtSinceFill) {
+void checkInvariants(const TableState& table, const RecordingView& view,
+                     std::int32_t dealtSinceFill) {
     const bool betting = table.bettingMode;
     auto on = [&view](ControlId id) { return view.isEnabled(id); };
     ASSERT_EQ(on(IDC_DEAL), betting);
@@ -28,20 +29,26 @@ void checkInvariants(const RecordingView& view, std::int32_t dealtSinceFill) {
         ASSERT_FALSE(on(IDC_SPLIT));
     }
     if (on(IDC_DOUBLE)) {
-        ASSERT_EQ(handCards(handFor(table.activeHand)), 2) << "double only as a first action";
+        ASSERT_EQ(handCards(handState(table, table.activeHand).hand), 2)
+            << "double only as a first action";
     }
     if (on(IDC_SPLIT)) {
         ASSERT_FALSE(table.splitActive);
-        ASSERT_EQ(handCards(table.playerHand), 2);
-        ASSERT_EQ(handCardAt(table.playerHand, 1).rank, handCardAt(table.playerHand, 2).rank);
+        ASSERT_EQ(handCards(handState(table, PlayerHandId).hand), 2);
+        ASSERT_EQ(handCardAt(handState(table, PlayerHandId).hand, 1).rank,
+                  handCardAt(handState(table, PlayerHandId).hand, 2).rank);
     }
     ASSERT_TRUE(table.activeHand == PlayerHandId || table.activeHand == SplitHandId);
-    if (table.activeHand == SplitHandId || table.firstHandBusted || table.splitDoubled) {
+    if (table.activeHand == SplitHandId || table.firstHandBusted ||
+        handState(table, SplitHandId).doubled) {
         ASSERT_TRUE(table.splitActive);
     }
-    ASSERT_EQ(table.playerSlot, handCards(table.playerHand) + 1);
-    ASSERT_EQ(table.dealerSlot, handCards(table.dealerHand) + 1);
-    ASSERT_EQ(table.splitSlot, handCards(table.splitHand) + 1);
+    ASSERT_EQ(handState(table, PlayerHandId).slot,
+              handCards(handState(table, PlayerHandId).hand) + 1);
+    ASSERT_EQ(handState(table, DealerHandId).slot,
+              handCards(handState(table, DealerHandId).hand) + 1);
+    ASSERT_EQ(handState(table, SplitHandId).slot,
+              handCards(handState(table, SplitHandId).hand) + 1);
     ASSERT_EQ(table.shoe.cardCount, cardsIn(*table.shoe.cards));
     ASSERT_EQ(table.shoe.cardCount + dealtSinceFill, 312);
 }
@@ -63,25 +70,26 @@ TEST(RandomPlay, EveryRoundKeepsTheRulesAndSettlesOnce) {
     const int roundsPerSeed = (roundsToPlay() + seeds - 1) / seeds;
     int rounds = 0;
     for (int seed = 1; seed <= seeds; ++seed) {
-        resetTable();
+        TableState table;
+        resetTable(table);
         randomSeed(static_cast<std::uint32_t>(seed * 7919));
         std::mt19937 chooser(static_cast<std::uint32_t>(seed));
         RecordingView view;
         std::int32_t dealtSinceFill = 0;
         for (int round = 0; round < roundsPerSeed; ++round, ++rounds) {
             while (std::uniform_int_distribution<int>(0, 3)(chooser) == 0) {
-                press(view,
+                press(table, view,
                       table.bet > 200 ? "clear" : pick(chooser, {"betone", "betfive", "betten"}));
-                ASSERT_NO_FATAL_FAILURE(checkInvariants(view, dealtSinceFill));
+                ASSERT_NO_FATAL_FAILURE(checkInvariants(table, view, dealtSinceFill));
             }
             const std::int32_t bankBefore = table.bank;
             if (table.cardsUntilReshuffle <= 0) {
                 dealtSinceFill = 0;
             }
-            press(view, "deal");
+            press(table, view, "deal");
             dealtSinceFill += 4;
             bool endedAtDeal = table.bettingMode;
-            ASSERT_NO_FATAL_FAILURE(checkInvariants(view, dealtSinceFill));
+            ASSERT_NO_FATAL_FAILURE(checkInvariants(table, view, dealtSinceFill));
             while (!table.bettingMode) {
                 ASSERT_EQ(table.bank, bankBefore) << "money moves only when the round ends";
                 std::vector<std::string> choices = {"hit", "stand"};
@@ -91,16 +99,18 @@ TEST(RandomPlay, EveryRoundKeepsTheRulesAndSettlesOnce) {
                 if (view.isEnabled(IDC_SPLIT)) {
                     choices.push_back("split");
                 }
-                const std::int32_t before = handCards(table.playerHand) +
-                                            handCards(table.dealerHand) +
-                                            handCards(table.splitHand);
-                press(view, pick(chooser, choices));
-                dealtSinceFill += handCards(table.playerHand) + handCards(table.dealerHand) +
-                                  handCards(table.splitHand) - before;
-                ASSERT_NO_FATAL_FAILURE(checkInvariants(view, dealtSinceFill));
+                const std::int32_t before = handCards(handState(table, PlayerHandId).hand) +
+                                            handCards(handState(table, DealerHandId).hand) +
+                                            handCards(handState(table, SplitHandId).hand);
+                press(table, view, pick(chooser, choices));
+                dealtSinceFill += handCards(handState(table, PlayerHandId).hand) +
+                                  handCards(handState(table, DealerHandId).hand) +
+                                  handCards(handState(table, SplitHandId).hand) - before;
+                ASSERT_NO_FATAL_FAILURE(checkInvariants(table, view, dealtSinceFill));
             }
-            ASSERT_EQ(endedAtDeal, roundHadNatural()) << "seed " << seed << ", round " << round;
-            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement())
+            ASSERT_EQ(endedAtDeal, roundHadNatural(table))
+                << "seed " << seed << ", round " << round;
+            ASSERT_EQ(table.bank - std::int64_t{bankBefore}, expectedSettlement(table))
                 << "seed " << seed << ", round " << round;
             ASSERT_TRUE(table.dealerRevealed);
         }

@@ -2,19 +2,19 @@
 
 #include <stdexcept>
 
-void press(RecordingView& view, const std::string& word) {
+void press(TableState& table, RecordingView& view, const std::string& word) {
     const auto button = buttonFromWord(word);
     if (!button) {
         throw std::invalid_argument("no button " + word);
     }
     view.forgetCalls();
-    if (!pressButton(view, *button)) {
+    if (!pressButton(table, view, *button)) {
         throw std::logic_error(word + " is greyed out");
     }
 }
 
-void pressAll(RecordingView& view, const std::vector<std::string>& words) {
+void pressAll(TableState& table, RecordingView& view, const std::vector<std::string>& words) {
     for (const std::string& word : words) {
-        press(view, word);
+        press(table, view, word);
     }
 }

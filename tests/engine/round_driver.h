@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// Presses a button by its word ("deal", "hit", ...) through the handler it routes to.
-void press(RecordingView& view, const std::string& word);
+// Presses a button of `table` by its word ("deal", "hit", ...) through the handler it routes to.
+void press(TableState& table, RecordingView& view, const std::string& word);
 
 // Presses each word in turn; the view's calls are those of the last press only.
-void pressAll(RecordingView& view, const std::vector<std::string>& words);
+void pressAll(TableState& table, RecordingView& view, const std::vector<std::string>& words);

@@ -208,7 +208,8 @@ const Transition transitions[] = {
 
 class RoundTest : public ::testing::Test {
   protected:
-    void SetUp() override { resetTable(); }
+    void SetUp() override { resetTable(table); }
+    TableState table;
     RecordingView view;
 };
 } // namespace
@@ -216,18 +217,18 @@ class RoundTest : public ::testing::Test {
 TEST_F(RoundTest, EveryTransitionLeavesTheRightButtonsAndBank) {
     for (const Transition& row : transitions) {
         SCOPED_TRACE(row.name);
-        resetTable();
+        resetTable(table);
         view = RecordingView{};
         std::vector<Card> draws;
         for (const char* name : row.draws) {
             draws.push_back(card(name));
         }
-        arrangeShoe(draws);
-        pressAll(view, row.presses);
+        arrangeShoe(table, draws);
+        pressAll(table, view, row.presses);
         EXPECT_EQ(view.enabledWords(), row.enabled);
         EXPECT_EQ(table.bettingMode, std::string(row.enabled) == betting);
         EXPECT_EQ(table.bank, row.bank);
-        EXPECT_EQ(cardsIn(*table.dealerHand.cards), row.dealerCards);
+        EXPECT_EQ(cardsIn(*handState(table, DealerHandId).hand.cards), row.dealerCards);
         EXPECT_EQ(table.activeHand, row.activeHand);
         EXPECT_EQ(table.shoe.cardCount, 312 - static_cast<std::int32_t>(row.draws.size()));
         if (table.bettingMode) {
@@ -237,36 +238,36 @@ TEST_F(RoundTest, EveryTransitionLeavesTheRightButtonsAndBank) {
 }
 
 TEST_F(RoundTest, SplitAcesStaySoftAndAreNeverANatural) {
-    arrangeShoe(cards({"AS", "9C", "AH", "9D", "KS", "5H", "10C"}));
-    pressAll(view, {"deal", "split"});
-    EXPECT_EQ(table.playerHand.total, 21);
-    EXPECT_EQ(table.playerHand.softAces, 1);
-    EXPECT_EQ(table.splitHand.total, 16);
-    EXPECT_EQ(table.splitHand.softAces, 1);
-    press(view, "hit"); // a ten on the soft 21 makes a hard 21, not a bust
-    EXPECT_EQ(table.playerHand.total, 21);
-    EXPECT_EQ(table.playerHand.softAces, 0);
+    arrangeShoe(table, cards({"AS", "9C", "AH", "9D", "KS", "5H", "10C"}));
+    pressAll(table, view, {"deal", "split"});
+    EXPECT_EQ(handState(table, PlayerHandId).hand.total, 21);
+    EXPECT_EQ(handState(table, PlayerHandId).hand.softAces, 1);
+    EXPECT_EQ(handState(table, SplitHandId).hand.total, 16);
+    EXPECT_EQ(handState(table, SplitHandId).hand.softAces, 1);
+    press(table, view, "hit"); // a ten on the soft 21 makes a hard 21, not a bust
+    EXPECT_EQ(handState(table, PlayerHandId).hand.total, 21);
+    EXPECT_EQ(handState(table, PlayerHandId).hand.softAces, 0);
     EXPECT_EQ(table.activeHand, PlayerHandId);
-    pressAll(view, {"stand", "stand"});
+    pressAll(table, view, {"stand", "stand"});
     // dealer 18: the 21 wins one stake, the 16 loses one
     EXPECT_EQ(table.bank, 1000);
 }
 
 TEST_F(RoundTest, SplitAcesDealtAnotherAceCountTwelveSoft) {
-    arrangeShoe(cards({"AS", "9C", "AH", "9D", "AD", "5H"}));
-    pressAll(view, {"deal", "split"});
-    EXPECT_EQ(table.playerHand.total, 12);
-    EXPECT_EQ(table.playerHand.softAces, 1);
+    arrangeShoe(table, cards({"AS", "9C", "AH", "9D", "AD", "5H"}));
+    pressAll(table, view, {"deal", "split"});
+    EXPECT_EQ(handState(table, PlayerHandId).hand.total, 12);
+    EXPECT_EQ(handState(table, PlayerHandId).hand.softAces, 1);
 }
 
 TEST_F(RoundTest, NaturalsPayThreeToTwoInWholeUnits) {
     const std::pair<std::int32_t, std::int32_t> payouts[] = {
         {5, 7}, {7, 10}, {1, 1}, {2, 3}, {10, 15}};
     for (const auto& [bet, won] : payouts) {
-        resetTable();
+        resetTable(table);
         table.bet = bet;
-        arrangeShoe(cards({"AS", "AC", "KH", "QD"})); // paid even against the dealer's 21
-        press(view, "deal");
+        arrangeShoe(table, cards({"AS", "AC", "KH", "QD"})); // paid even against the dealer's 21
+        press(table, view, "deal");
         EXPECT_EQ(table.bank, 1000 + won) << "bet " << bet;
     }
 }
@@ -274,14 +275,15 @@ TEST_F(RoundTest, NaturalsPayThreeToTwoInWholeUnits) {
 TEST_F(RoundTest, BankMayGoBelowZeroAndPlayGoesOn) {
     table.bank = 4;
     table.bet = 15;
-    arrangeShoe(cards({"10S", "10C", "7H", "QD", "10H", "9C", "9S", "8D"}));
-    pressAll(view, {"deal", "stand"});
+    arrangeShoe(table, cards({"10S", "10C", "7H", "QD", "10H", "9C", "9S", "8D"}));
+    pressAll(table, view, {"deal", "stand"});
     EXPECT_EQ(table.bank, -11);
-    pressAll(view, {"deal", "stand"});
+    pressAll(table, view, {"deal", "stand"});
     EXPECT_EQ(table.bank, -11 + 15);
 }
 
 TEST(Settlement, WorkedExamples) {
+    TableState table;
     struct Example {
         const char* name;
         std::vector<const char*> player;
@@ -348,22 +350,22 @@ TEST(Settlement, WorkedExamples) {
         {"bank 4, bet 15", {"10S", "7H"}, {}, {"10C", "QD"}, false, false, 4, 15, -11},
     };
     for (const Example& example : examples) {
-        resetTable();
+        resetTable(table);
         for (const char* name : example.player) {
-            handAddCard(table.playerHand, card(name));
+            handAddCard(handState(table, PlayerHandId).hand, card(name));
         }
         for (const char* name : example.split) {
-            handAddCard(table.splitHand, card(name));
+            handAddCard(handState(table, SplitHandId).hand, card(name));
         }
         for (const char* name : example.dealer) {
-            handAddCard(table.dealerHand, card(name));
+            handAddCard(handState(table, DealerHandId).hand, card(name));
         }
         table.splitActive = !example.split.empty();
-        table.playerDoubled = example.playerDoubled;
-        table.splitDoubled = example.splitDoubled;
+        handState(table, PlayerHandId).doubled = example.playerDoubled;
+        handState(table, SplitHandId).doubled = example.splitDoubled;
         table.bank = example.bank;
         table.bet = example.bet;
-        settleBets();
+        settleBets(table);
         EXPECT_EQ(table.bank, example.bankAfter) << example.name;
     }
 }
@@ -374,7 +376,7 @@ TEST_F(RoundTest, BetButtons) {
         {"betten", 23}, {"clear", 5},  {"clear", 5}};
     EXPECT_EQ(table.bet, 5);
     for (const auto& [word, bet] : steps) {
-        press(view, word);
+        press(table, view, word);
         EXPECT_EQ(table.bet, bet) << word;
         EXPECT_EQ(view.calls(), (std::vector<std::string>{"paintBet", "invalidate:bet", "update"}));
     }
@@ -384,11 +386,11 @@ TEST_F(RoundTest, BetButtons) {
 TEST_F(RoundTest, ReshuffleCountdown) {
     EXPECT_EQ(table.cardsUntilReshuffle, 280);
     table.cardsUntilReshuffle = 1;
-    arrangeShoe(cards({"10S", "10C", "9H", "4D", "2C", "5C"}));
-    pressAll(view, {"deal", "stand"});
-    EXPECT_EQ(cardsIn(*table.dealerHand.cards), 4);
+    arrangeShoe(table, cards({"10S", "10C", "9H", "4D", "2C", "5C"}));
+    pressAll(table, view, {"deal", "stand"});
+    EXPECT_EQ(cardsIn(*handState(table, DealerHandId).hand.cards), 4);
     EXPECT_EQ(table.cardsUntilReshuffle, -5);
-    press(view, "deal");
+    press(table, view, "deal");
     EXPECT_EQ(table.shoe.cardCount, 308) << "the shoe is rebuilt at the deal";
     EXPECT_EQ(table.cardsUntilReshuffle, 270) << "274 less the four cards just dealt";
 }
@@ -399,23 +401,24 @@ TEST_F(RoundTest, TheNextDealsCardsAreForeseenWithoutChangingTheDraws) {
     randomSeed(4242);
     for (const std::int32_t countdown : {280, 0}) {
         if (!table.bettingMode) {
-            press(view, "stand");
+            press(table, view, "stand");
         }
         table.cardsUntilReshuffle = countdown;
-        const std::array<Card, 4> foreseen = nextDealCards();
-        press(view, "deal");
-        const std::array<Card, 4> dealt{
-            handCardAt(table.playerHand, 1), handCardAt(table.dealerHand, 1),
-            handCardAt(table.playerHand, 2), handCardAt(table.dealerHand, 2)};
+        const std::array<Card, 4> foreseen = nextDealCards(table);
+        press(table, view, "deal");
+        const std::array<Card, 4> dealt{handCardAt(handState(table, PlayerHandId).hand, 1),
+                                        handCardAt(handState(table, DealerHandId).hand, 1),
+                                        handCardAt(handState(table, PlayerHandId).hand, 2),
+                                        handCardAt(handState(table, DealerHandId).hand, 2)};
         EXPECT_EQ(foreseen, dealt) << "countdown " << countdown;
     }
 }
 
 TEST_F(RoundTest, CountdownOfExactlyZeroRebuildsAtTheNextDeal) {
-    arrangeShoe(cards({"10S", "10C", "9H", "7D"}));
-    pressAll(view, {"deal", "stand"});
+    arrangeShoe(table, cards({"10S", "10C", "9H", "7D"}));
+    pressAll(table, view, {"deal", "stand"});
     table.cardsUntilReshuffle = 0;
-    press(view, "deal");
+    press(table, view, "deal");
     EXPECT_EQ(table.shoe.cardCount, 308) << "312 less the four cards just dealt";
     EXPECT_EQ(table.cardsUntilReshuffle, 270);
 }
@@ -425,12 +428,12 @@ TEST_F(RoundTest, FirstShoeDealsAtLeast280CardsThenRebuilds) {
     std::int32_t dealt = 0;
     for (int round = 0; round < 200; ++round) {
         const bool rebuild = table.cardsUntilReshuffle <= 0;
-        pressAll(view, {"deal"});
+        pressAll(table, view, {"deal"});
         if (!table.bettingMode) {
-            press(view, "stand");
+            press(table, view, "stand");
         }
-        const std::int32_t cards =
-            cardsIn(*table.playerHand.cards) + cardsIn(*table.dealerHand.cards);
+        const std::int32_t cards = cardsIn(*handState(table, PlayerHandId).hand.cards) +
+                                   cardsIn(*handState(table, DealerHandId).hand.cards);
         if (rebuild) {
             EXPECT_GE(dealt, 280);
             EXPECT_LT(dealt, 280 + 12);
@@ -445,12 +448,12 @@ TEST_F(RoundTest, FirstShoeDealsAtLeast280CardsThenRebuilds) {
 }
 
 TEST_F(RoundTest, EmptyShoeMidRoundIsRefilled) {
-    arrangeShoe(cards({"10S", "10C", "2H", "7D"}));
-    press(view, "deal");
+    arrangeShoe(table, cards({"10S", "10C", "2H", "7D"}));
+    press(table, view, "deal");
     const std::int32_t countdown = table.cardsUntilReshuffle;
     shoeFill(table.shoe, 0);
-    press(view, "hit");
-    EXPECT_EQ(cardsIn(*table.playerHand.cards), 3);
+    press(table, view, "hit");
+    EXPECT_EQ(cardsIn(*handState(table, PlayerHandId).hand.cards), 3);
     EXPECT_EQ(table.shoe.cardCount, 311);
     EXPECT_EQ(table.cardsUntilReshuffle, countdown - 1) << "the countdown is left to the next deal";
 }
@@ -460,28 +463,28 @@ TEST_F(RoundTest, MoneyStaysWithin32Bits) {
     constexpr std::int32_t least = std::numeric_limits<std::int32_t>::min();
 
     table.bet = most - 3;
-    press(view, "betten");
+    press(table, view, "betten");
     EXPECT_EQ(table.bet, most);
-    press(view, "betone");
+    press(table, view, "betone");
     EXPECT_EQ(table.bet, most);
 
     table.bank = most - 3;
-    arrangeShoe(cards({"AS", "9C", "KH", "7D"}));
-    press(view, "deal");
+    arrangeShoe(table, cards({"AS", "9C", "KH", "7D"}));
+    press(table, view, "deal");
     EXPECT_EQ(table.bank, most) << "a natural at the largest stake";
 
-    resetTable();
+    resetTable(table);
     table.bank = least + 5;
     table.bet = most;
-    arrangeShoe(cards({"8S", "10C", "8H", "7D", "10S", "4H", "5S", "KS"}));
-    pressAll(view, {"deal", "split", "double", "double"});
+    arrangeShoe(table, cards({"8S", "10C", "8H", "7D", "10S", "4H", "5S", "KS"}));
+    pressAll(table, view, {"deal", "split", "double", "double"});
     EXPECT_EQ(table.bank, least) << "two doubled busts at the largest stake";
 
-    resetTable();
+    resetTable(table);
     table.bank = most;
     table.bet = 10;
-    arrangeShoe(cards({"8S", "10C", "8H", "7D", "10S", "6H"}));
-    pressAll(view, {"deal", "split", "stand", "stand"});
+    arrangeShoe(table, cards({"8S", "10C", "8H", "7D", "10S", "6H"}));
+    pressAll(table, view, {"deal", "split", "stand", "stand"});
     // 18 wins and 14 loses against 17: the two hands cancel out before the bank is clamped
     EXPECT_EQ(table.bank, most);
 }

@@ -33,21 +33,20 @@ TEST(BadgePlacement, MovesAQuarterCardPerCard) {
 TEST(BadgeChoice, FirstRuleThatHoldsWins) {
     struct Row {
         std::int32_t total, dealer;
-        bool dealerBusted, naturalCheck;
+        RoundEnd end;
         BadgeKind expected;
     };
     const Row rows[] = {
-        {22, 25, true, false, BadgeBust},    {22, 18, false, true, BadgeBust},
-        {21, 21, false, true, BadgeNatural}, {21, 21, false, false, BadgePush},
-        {12, 24, true, false, BadgeWin},     {19, 18, false, false, BadgeWin},
-        {20, 21, false, true, BadgeLose},    {18, 18, false, false, BadgePush},
+        {22, 25, RoundEnd::play, BadgeBust},        {22, 18, RoundEnd::naturals, BadgeBust},
+        {21, 21, RoundEnd::naturals, BadgeNatural}, {21, 21, RoundEnd::play, BadgePush},
+        {12, 24, RoundEnd::play, BadgeWin},         {19, 18, RoundEnd::play, BadgeWin},
+        {20, 21, RoundEnd::naturals, BadgeLose},    {18, 18, RoundEnd::play, BadgePush},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.total << " vs " << row.dealer);
-        EXPECT_EQ(handBadge(row.total, row.dealer, row.dealerBusted, row.naturalCheck),
-                  row.expected);
+        EXPECT_EQ(resultBadge(*settleHand(row.total, row.dealer, row.end, 5).result), row.expected);
     }
-    EXPECT_EQ(dealerBadge(22, false), BadgeBust);
-    EXPECT_EQ(dealerBadge(21, true), BadgeNatural);
-    EXPECT_EQ(dealerBadge(21, false), std::nullopt);
+    EXPECT_EQ(resultBadge(*dealerResult(22, RoundEnd::play)), BadgeBust);
+    EXPECT_EQ(resultBadge(*dealerResult(21, RoundEnd::naturals)), BadgeNatural);
+    EXPECT_EQ(dealerResult(21, RoundEnd::play), std::nullopt);
 }

@@ -71,11 +71,11 @@ class ScaledPicture : public TablePicture {
     // A fresh back buffer at that ratio, as at a start-up on such a screen.
     void startAt(double scale) {
         releaseTableSurface();
-        ASSERT_TRUE(createTableSurface(scale));
+        ASSERT_TRUE(createTableSurface(table, scale));
     }
     QImage drawnAt(double scale, std::string_view draws, std::string_view buttons,
                    std::uint32_t seed = 1) {
-        resetTable();
+        resetTable(table);
         startAt(scale);
         play(draws, buttons, seed);
         return back().copy();
@@ -181,9 +181,9 @@ TEST_F(ScaledPicture, RatiosTheArtIsNotMadeForFallToTheNearestThatIs) {
 TEST_F(ScaledPicture, ANewRoundLeavesNothingOfTheLastOne) {
     for (const double scale : {1.0, 1.5, 2.0}) {
         SCOPED_TRACE(scale);
-        resetTable();
+        resetTable(table);
         startAt(scale);
-        arrangeShoe({}, 7);
+        arrangeShoe(table, {}, 7);
         const auto expectAsDrawnAnew = [&](int round) {
             const QImage drawn = back().copy();
             rescaleTableSurface(scale == 1.0 ? 2.0 : 1.0);
@@ -191,13 +191,14 @@ TEST_F(ScaledPicture, ANewRoundLeavesNothingOfTheLastOne) {
             ASSERT_EQ(back(), drawn) << "round " << round;
         };
         for (int round = 0; round < 30; ++round) {
-            onDeal(view);
+            onDeal(table, view);
             expectAsDrawnAnew(round);
-            if (canSplit()) {
-                onSplit(view);
+            if (canSplit(table)) {
+                onSplit(table, view);
             }
             while (!table.bettingMode) {
-                handTotal(handFor(table.activeHand)) < 15 ? onHit(view) : onStand(view);
+                handTotal(handState(table, table.activeHand).hand) < 15 ? onHit(table, view)
+                                                                        : onStand(table, view);
             }
         }
     }

@@ -88,7 +88,7 @@ TEST_F(TablePicture, DealerCountLeavesOutTheHoleCardUntilTheReveal) {
         SCOPED_TRACE(hole);
         play(std::string("10C ") + hole + " 9D " + upCard, "D");
         EXPECT_TRUE(holds(back(), {0, 275}, countPanel(before, "19")));
-        revealDealerHand(view);
+        revealDealerHand(table, view);
         view.paintCounts();
         EXPECT_TRUE(holds(back(), {0, 275}, countPanel(after, "19")));
         play("", "S");

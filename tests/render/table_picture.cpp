@@ -12,14 +12,14 @@
 #include <sstream>
 #include <string>
 
-void PaintingView::paintResults(ResultTarget target, int naturalCheck) {
+void PaintingView::paintResults(ResultTarget target, RoundEnd end) {
     beforeResults = backBuffer().image().copy();
-    TablePainter::paintResults(target, naturalCheck);
+    TablePainter::paintResults(target, end);
 }
 
 void TablePicture::SetUp() {
-    resetTable();
-    ASSERT_TRUE(createTableSurface());
+    resetTable(table);
+    ASSERT_TRUE(createTableSurface(table));
 }
 
 void TablePicture::TearDown() {
@@ -33,13 +33,13 @@ void TablePicture::play(std::string_view draws, std::string_view buttons, std::u
         arranged.push_back(card(name.c_str()));
     }
     if (!arranged.empty()) {
-        arrangeShoe(arranged, seed);
+        arrangeShoe(table, arranged, seed);
     }
-    static const std::map<char, void (*)(TableView&)> handlers{
+    static const std::map<char, void (*)(TableState&, TableView&)> handlers{
         {'D', onDeal},   {'H', onHit},    {'S', onStand},   {'X', onDouble},  {'P', onSplit},
         {'1', onBetOne}, {'T', onBetTen}, {'5', onBetFive}, {'C', onClearBet}};
     for (const char button : buttons) {
-        handlers.at(button)(view);
+        handlers.at(button)(table, view);
     }
 }
 

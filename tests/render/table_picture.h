@@ -17,9 +17,10 @@
 // before the last paintResults, so a test can tell what the badges changed.
 class PaintingView : public TablePainter {
   public:
+    using TablePainter::TablePainter;
     QImage beforeResults;
 
-    void paintResults(ResultTarget target, int naturalCheck) override;
+    void paintResults(ResultTarget target, RoundEnd end) override;
     void enableButton(ControlId, bool) override {}
     void invalidateRect(const Rect&) override {}
     void updateWindow() override {}
@@ -28,7 +29,8 @@ class PaintingView : public TablePainter {
 // A fresh table and back buffer for each test, as at start-up.
 class TablePicture : public testing::Test {
   protected:
-    PaintingView view;
+    TableState table;
+    PaintingView view{table};
 
     void SetUp() override;
     void TearDown() override;

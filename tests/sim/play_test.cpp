@@ -8,13 +8,18 @@
 #include <sstream>
 
 namespace {
-PlayReport play(Strategy strategy, std::int64_t rounds, std::uint32_t seed) {
+PlayReport play(TableState& table, Strategy strategy, std::int64_t rounds, std::uint32_t seed) {
     std::ostringstream progress;
     PlayOptions options;
     options.rounds = rounds;
     options.seed = seed;
     options.strategy = strategy;
-    return runPlay(options, progress);
+    return runPlay(table, options, progress);
+}
+
+PlayReport play(Strategy strategy, std::int64_t rounds, std::uint32_t seed) {
+    TableState table;
+    return play(table, strategy, rounds, seed);
 }
 
 std::string withoutSpeed(const std::string& report, const std::regex& speed) {
@@ -47,7 +52,8 @@ TEST(Play, SameSeedSameReport) {
 // The outcomes counted hand by hand must account for every unit the bank moved.
 TEST(Play, HandOutcomesAddUpToTheBank) {
     for (const Strategy strategy : {Strategy::Basic, Strategy::Stand, Strategy::Dealer}) {
-        const PlayReport report = play(strategy, 50'000, 5);
+        TableState table;
+        const PlayReport report = play(table, strategy, 50'000, 5);
         const PlayTally& t = report.tally;
         EXPECT_EQ(t.handMoney, t.netMoney) << strategyName(strategy);
         EXPECT_EQ(t.netMoney, std::int64_t{table.bank} - 1000) << strategyName(strategy);
@@ -65,9 +71,11 @@ TEST(Play, AFreshShoeDealsEveryRoundOffAFullShoe) {
     options.rounds = 1000;
     options.seed = 4;
     options.freshShoe = true;
-    runPlay(options, progress);
-    const std::int32_t dealt = cardsIn(*table.playerHand.cards) + cardsIn(*table.dealerHand.cards) +
-                               cardsIn(*table.splitHand.cards);
+    TableState table;
+    runPlay(table, options, progress);
+    const std::int32_t dealt = cardsIn(*handState(table, PlayerHandId).hand.cards) +
+                               cardsIn(*handState(table, DealerHandId).hand.cards) +
+                               cardsIn(*handState(table, SplitHandId).hand.cards);
     EXPECT_EQ(table.shoe.cardCount + dealt, 312);
 }
 

@@ -28,11 +28,11 @@ bool isNatural(const Count& count) {
 }
 
 // A split hand of two cards making 21 is an ordinary 21.
-bool playerNatural() {
-    return !table.splitActive && isNatural(countOf(table.playerHand));
+bool playerNatural(const TableState& table) {
+    return !table.splitActive && isNatural(countOf(handState(table, PlayerHandId).hand));
 }
 
-std::int64_t handChange(const Hand& hand, bool doubled, int dealer) {
+std::int64_t handChange(const TableState& table, const Hand& hand, bool doubled, int dealer) {
     const int player = countOf(hand).total;
     const std::int64_t stake = (doubled ? 2 : 1) * std::int64_t{table.bet};
     if (player > 21) {
@@ -45,21 +45,23 @@ std::int64_t handChange(const Hand& hand, bool doubled, int dealer) {
 }
 } // namespace
 
-bool roundHadNatural() {
-    return playerNatural() || isNatural(countOf(table.dealerHand));
+bool roundHadNatural(const TableState& table) {
+    return playerNatural(table) || isNatural(countOf(handState(table, DealerHandId).hand));
 }
 
-std::int64_t expectedSettlement() {
-    if (playerNatural()) {
+std::int64_t expectedSettlement(const TableState& table) {
+    if (playerNatural(table)) {
         return 3 * std::int64_t{table.bet} / 2;
     }
-    const Count dealer = countOf(table.dealerHand);
+    const Count dealer = countOf(handState(table, DealerHandId).hand);
     if (isNatural(dealer)) {
         return -table.bet;
     }
-    std::int64_t change = handChange(table.playerHand, table.playerDoubled, dealer.total);
+    std::int64_t change = handChange(table, handState(table, PlayerHandId).hand,
+                                     handState(table, PlayerHandId).doubled, dealer.total);
     if (table.splitActive) {
-        change += handChange(table.splitHand, table.splitDoubled, dealer.total);
+        change += handChange(table, handState(table, SplitHandId).hand,
+                             handState(table, SplitHandId).doubled, dealer.total);
     }
     return change;
 }

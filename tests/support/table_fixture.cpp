@@ -7,12 +7,12 @@
 #include <stdexcept>
 #include <string>
 
-void resetTable() {
+void resetTable(TableState& table) {
     table = TableState{};
-    tableInit();
+    tableInit(table);
 }
 
-void arrangeShoe(const std::vector<Card>& draws, std::uint32_t seed) {
+void arrangeShoe(TableState& table, const std::vector<Card>& draws, std::uint32_t seed) {
     constexpr std::int32_t size = 312;
     std::vector<Card> order;
     for (std::int32_t i = 0; i < size; ++i) {

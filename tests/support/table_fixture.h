@@ -4,14 +4,16 @@
 #include "cards/card_list.h"
 
 #include <cstdint>
+
+struct TableState;
 #include <vector>
 
 // Starts the table afresh, as the game does at start-up (bank 1000, bet 5, a full shoe).
-void resetTable();
+void resetTable(TableState& table);
 
-// Seeds the generator and rearranges the shoe so that its next draws return `draws` in order.
-// The shoe keeps 312 cards; the positions the seed picks are found by running the generator.
-void arrangeShoe(const std::vector<Card>& draws, std::uint32_t seed = 1);
+// Seeds the generator and rearranges the table's shoe so that its next draws return `draws` in
+// order. The shoe keeps 312 cards; the positions the seed picks are found by running the generator.
+void arrangeShoe(TableState& table, const std::vector<Card>& draws, std::uint32_t seed = 1);
 
 // Short card names for tests: "AS", "10H", "KD", "8C".
 Card card(const char* name);

@@ -77,8 +77,8 @@ int main(int argc, char** argv) {
 #ifdef QUORVEL_BENCH_RENDER
     setenv("QT_QPA_PLATFORM", "offscreen", 0); // headless unless told otherwise
     QGuiApplication application(argc, argv);
-    freshTable(); // the surface paints its panels from the table state, as at start-up
-    if (!createTableSurface()) {
+    // the surface paints its panels from the table state, as at start-up
+    if (!createTableSurface(freshTable())) {
         std::fprintf(stderr, "quorvel-bench: the sprite sheets did not load\n");
         return 1;
     }

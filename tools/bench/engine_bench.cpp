@@ -28,11 +28,11 @@ void shoeDrawFromFullShoe(benchmark::State& state) {
 }
 
 void roundWithQuietView(benchmark::State& state) {
-    freshTable();
+    TableState& table = freshTable();
     HeadlessView view;
     PlayTally tally;
     for (auto _ : state) {
-        playRound(view, Strategy::Basic, tally);
+        playRound(table, view, Strategy::Basic, tally);
     }
     state.counters["net_per_round"] =
         static_cast<double>(tally.netMoney) / 5.0 / static_cast<double>(tally.rounds);
@@ -50,10 +50,12 @@ void backBufferCopy(benchmark::State& state) {
 }
 } // namespace
 
-void freshTable() {
+TableState& freshTable() {
+    static TableState table;
     table = TableState{};
-    tableInit();
+    tableInit(table);
     randomSeed(1);
+    return table;
 }
 
 void registerEngineBenchmarks() {

@@ -11,8 +11,10 @@ inline constexpr const char* floorBenchmark = "floor/backBufferCopy";
 void registerEngineBenchmarks();
 void registerRendererBenchmarks(); // only when the renderer is built in
 
-// Starts the table as the game does, with the draws fixed.
-void freshTable();
+struct TableState;
+
+// The benchmarks' one table, started afresh as the game does, with the draws fixed.
+TableState& freshTable();
 
 // Times `work` alone, for benchmarks whose set-up between iterations must not count.
 template <class Work> void timeOnly(benchmark::State& state, Work&& work) {

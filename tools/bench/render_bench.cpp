@@ -13,6 +13,7 @@ namespace {
 // to copy to, so the figures are the handlers' own work and their drawing.
 class BenchWindow : public TablePainter {
   public:
+    using TablePainter::TablePainter;
     void enableButton(ControlId, bool) override {}
     void invalidateRect(const Rect&) override {}
     void updateWindow() override {}
@@ -22,41 +23,42 @@ class BenchWindow : public TablePainter {
 // the handlers and the renderer read.
 HeadlessView setupView;
 
-void finishRound() {
+void finishRound(TableState& table) {
     while (!table.bettingMode) {
-        onStand(setupView);
+        onStand(table, setupView);
     }
 }
 
-void dealIntoPlay() {
-    finishRound();
+void dealIntoPlay(TableState& table) {
+    finishRound(table);
     do {
-        onDeal(setupView);
+        onDeal(table, setupView);
     } while (table.bettingMode); // a natural ends the round at the deal
 }
 
-void giveThePlayerEights() {
-    handClear(table.playerHand);
-    handAddCard(table.playerHand, Card{0, 8});
-    handAddCard(table.playerHand, Card{1, 8});
+void giveThePlayerEights(TableState& table) {
+    Hand& player = handState(table, PlayerHandId).hand;
+    handClear(player);
+    handAddCard(player, Card{0, 8});
+    handAddCard(player, Card{1, 8});
 }
 
-using Handler = void (*)(TableView&);
+using Handler = void (*)(TableState&, TableView&);
 
 // Times one handler after `prepare` has brought the table to where its button is enabled.
-void registerHandler(const char* name, void (*prepare)(), Handler handler) {
+void registerHandler(const char* name, void (*prepare)(TableState&), Handler handler) {
     benchmark::RegisterBenchmark(name,
                                  [prepare, handler](benchmark::State& state) {
-                                     freshTable();
-                                     BenchWindow window;
+                                     TableState& table = freshTable();
+                                     BenchWindow window(table);
                                      for (auto _ : state) {
-                                         prepare();
+                                         prepare(table);
                                          // as the Deal that a player presses would: the table
                                          // drawn since the last round is let go
                                          window.clearTable();
-                                         timeOnly(state, [&] { handler(window); });
+                                         timeOnly(state, [&] { handler(table, window); });
                                      }
-                                     finishRound();
+                                     finishRound(table);
                                  })
         ->UseManualTime()
         ->Unit(benchmark::kNanosecond);
@@ -65,11 +67,11 @@ void registerHandler(const char* name, void (*prepare)(), Handler handler) {
 // What the window adds to a command while a screen reader listens: the table's words, built
 // from what the painter recorded, here those of a finished round.
 void wordsOfTheTable(benchmark::State& state) {
-    freshTable();
-    BenchWindow window;
-    onDeal(window);
+    TableState& table = freshTable();
+    BenchWindow window(table);
+    onDeal(table, window);
     while (!table.bettingMode) {
-        onStand(window);
+        onStand(table, window);
     }
     for (auto _ : state) {
         benchmark::DoNotOptimize(tableWords(tableContent()));
@@ -84,9 +86,9 @@ void registerRendererBenchmarks() {
     registerHandler("render/onDouble", dealIntoPlay, onDouble);
     registerHandler(
         "render/onSplit",
-        [] {
-            dealIntoPlay();
-            giveThePlayerEights();
+        [](TableState& table) {
+            dealIntoPlay(table);
+            giveThePlayerEights(table);
         },
         onSplit);
     registerHandler("render/onBetOne", finishRound, onBetOne);
@@ -94,9 +96,9 @@ void registerRendererBenchmarks() {
     registerHandler("render/onBetTen", finishRound, onBetTen);
     registerHandler(
         "render/onClearBet",
-        [] {
-            finishRound();
-            onBetTen(setupView);
+        [](TableState& table) {
+            finishRound(table);
+            onBetTen(table, setupView);
         },
         onClearBet);
     benchmark::RegisterBenchmark("render/tableWords", wordsOfTheTable)

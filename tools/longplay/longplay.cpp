@@ -49,10 +49,10 @@ class Player {
 
     void playRound() {
         while (below(3) == 0) {
-            click(table.bet > 200 ? IDC_CLEAR : betButton());
+            click(window_.tableState().bet > 200 ? IDC_CLEAR : betButton());
         }
         click(IDC_DEAL);
-        while (!table.bettingMode) {
+        while (!window_.tableState().bettingMode) {
             std::vector<ControlId> choices;
             for (ControlId id : {IDC_HIT, IDC_STAND, IDC_DOUBLE, IDC_SPLIT}) {
                 if (window_.button(id).isEnabled()) {
@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
         }
         largestGrowth = std::max(largestGrowth, heap - heapAtFirstCheckpoint);
         std::printf("%8d %14ld %10ld %10d\n", round, heap, residentKilobytes(),
-                    static_cast<int>(table.bank));
+                    static_cast<int>(window.tableState().bank));
         std::fflush(stdout);
     }
     std::printf("largest growth of the heap after round %d: %ld bytes (allowed %ld)\n",

@@ -66,10 +66,10 @@ double timeUs(const std::function<void()>& work) {
 
 // Back to betting, whatever the round holds.
 void finishRound(MainWindow& window) {
-    if (!table.bettingMode) {
+    if (!window.tableState().bettingMode) {
         window.command(IDC_STAND);
     }
-    if (!table.bettingMode) {
+    if (!window.tableState().bettingMode) {
         window.command(IDC_STAND); // the split hand
     }
 }
@@ -79,7 +79,7 @@ void dealInPlay(MainWindow& window, bool pair) {
     for (;;) {
         finishRound(window);
         window.command(IDC_DEAL);
-        if (!table.bettingMode && (!pair || canSplit())) {
+        if (!window.tableState().bettingMode && (!pair || canSplit(window.tableState()))) {
             return;
         }
     }
@@ -163,7 +163,7 @@ void printCommandTimings(int samples, bool pauseFirst) {
             }
             times.push_back(timeUs([&] { window.command(command->id); }));
             if (command->id == IDC_CLEAR || command->id == IDC_BETTEN) {
-                table.bet = 5;
+                window.tableState().bet = startingBet;
             }
         }
         printRow(command->caption, times, plainCopy);
