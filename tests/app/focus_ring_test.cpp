@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 #include "app/table_widget.h"
-#include "tests/support/table_fixture.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -60,7 +59,6 @@ TEST_P(FocusRing, IsTwoLogicalPixelsWideAndStandsOutThreeToOne) {
         screen = each->name() == QLatin1String(GetParam().screen) ? each : screen;
     }
     ASSERT_TRUE(screen);
-    resetTable();
     MainWindow window;
     ASSERT_TRUE(window.create());
     window.move(screen->geometry().topLeft() + QPoint(100, 80));

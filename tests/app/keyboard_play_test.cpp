@@ -191,13 +191,13 @@ TEST_F(WindowTest, AHeldReturnPressesOnce) {
         QApplication::sendEvent(QApplication::focusWidget(), &held);
     }
     QTest::keyRelease(window->windowHandle(), Qt::Key_Return);
-    EXPECT_EQ(table.bet, 6);
+    EXPECT_EQ(state().bet, 6);
 }
 
 // A Double on the first hand of a split leaves Double up for the second hand, but the focus
 // moves on to Hit: doubling twice at one stroke is never meant.
 TEST_F(WindowTest, ADoubleOnTheFirstHandOfASplitHandsTheFocusToHit) {
-    arrangeShoe(cards({"8H", "10C", "8D", "7S", "3S", "4D", "2C"}));
+    arrangeShoe(state(), cards({"8H", "10C", "8D", "7S", "3S", "4D", "2C"}));
     key(*window, Qt::Key_Tab);
     key(*window, Qt::Key_Space); // Deal; Hit has the focus
     click(IDC_SPLIT);
@@ -205,7 +205,7 @@ TEST_F(WindowTest, ADoubleOnTheFirstHandOfASplitHandsTheFocusToHit) {
     key(*window, Qt::Key_Tab);
     ASSERT_EQ(focusedWord(*window), "double");
     key(*window, Qt::Key_Space); // the first hand: 8, 3 and 2
-    ASSERT_EQ(table.activeHand, SplitHandId);
+    ASSERT_EQ(state().activeHand, SplitHandId);
     ASSERT_TRUE(window->button(IDC_DOUBLE).isEnabled());
     EXPECT_EQ(focusedWord(*window), "hit");
 }
