@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 
 #include <cmath>
@@ -116,10 +117,15 @@ AboutBox::AboutBox(QWidget& owner) : QDialog(&owner, Qt::Dialog | Qt::FramelessW
     auto* lines = new QLabel(aboutText(), area);
     lines->setObjectName(QStringLiteral("aboutText"));
     lines->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lines->setGeometry(units.rect(textUnits));
+    // the template mirrored for a right-to-left language
+    const auto placed = [&](const QRect& inUnits) {
+        return QStyle::visualRect(layoutDirection(), QRect(QPoint(0, 0), client),
+                                  units.rect(inUnits));
+    };
+    lines->setGeometry(placed(textUnits));
     auto* ok = new QPushButton(text(QT_TRANSLATE_NOOP("AboutBox", "OK")), area);
     ok->setDefault(true);
-    ok->setGeometry(units.rect(okUnits));
+    ok->setGeometry(placed(okUnits));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(client.width() + 2 * border, area->geometry().bottom() + 1 + border);

@@ -2,6 +2,7 @@
 
 #include "render/canvas.h"
 #include "render/qt_geometry.h"
+#include "render/words.h"
 
 #include <QCoreApplication>
 
@@ -37,7 +38,8 @@ Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& c
         for (const ButtonPlace& place : buttonPlaces) {
             auto* button = new TableButton(buttonCaption(place), &area);
             buttons[place.id] = button;
-            button->setGeometry(toQRect(place.rect));
+            // mirrored for a right-to-left language, as the table is
+            button->setGeometry(toQRect(TableLayout::mirrored(place.rect, tableDirection())));
             // the table, which lies under every button
             button->setColourBehind(QColor(tableGreen.red, tableGreen.green, tableGreen.blue));
             button->setFocusPolicy(Qt::NoFocus); // until keys are used (app/keyboard_play.h)

@@ -1,5 +1,6 @@
 #include "render/art/badges.h"
 
+#include "raster/script_font.h"
 #include "render/art/device_grid.h"
 #include "render/art/fonts.h"
 #include "render/art/sheet_colors.h"
@@ -16,7 +17,7 @@ void drawBadge(QPainter& painter, BadgeKind kind, const QString& family, const Q
                bool smooth) {
     QRect box = spriteRect(badgeSprite(kind));
     box.setWidth(SheetGeometry::badgeFrameWidth(kind));
-    painter.setFont(letteringFont(family, letteringPixelSize, smooth));
+    painter.setFont(withScriptFont(letteringFont(family, letteringPixelSize, smooth)));
     painter.fillRect(box, SheetColors::badge);
     frameBox(painter, box, SheetColors::black);
     painter.setPen(SheetColors::black);
@@ -30,7 +31,7 @@ int letteringRoom(BadgeKind kind) {
 }
 
 QFont badgeLetteringFont(const QString& family) {
-    return letteringFont(family, letteringPixelSize, false);
+    return withScriptFont(letteringFont(family, letteringPixelSize, false));
 }
 
 QImage renderResultSheet(const QString& family, const BadgeWords& words) {
