@@ -152,8 +152,13 @@ TextFonts makeFonts(const QString& family) {
     for (char16_t letter = u' '; letter <= u'~'; ++letter) {
         widest = std::max(widest, pixelMetrics.horizontalAdvance(QChar(letter)));
     }
-    TextFonts fonts{withScriptFont(font), withScriptFont(smooth), pixelMetrics.ascent(),
-                    pixelMetrics.height() + 1, widest + 1, 0, {}};
+    TextFonts fonts{withScriptFont(font),
+                    withScriptFont(smooth),
+                    pixelMetrics.ascent(),
+                    pixelMetrics.height() + 1,
+                    widest + 1,
+                    0,
+                    {}};
     fonts.script = scriptFontFamily();
     if (!fonts.script.isEmpty()) {
         // The script's letters sit on the same baseline with their own ascent and descent.
@@ -231,7 +236,6 @@ QRect textBounds(QPoint cellTopLeft, std::string_view text) {
                                        QFontMetricsF(fonts->smooth).horizontalAdvance(letters)))) +
                 1;
     }
-    return QRect(cellTopLeft - QPoint(0, fonts->above),
-                 QSize(width, fonts->height + fonts->above))
+    return QRect(cellTopLeft - QPoint(0, fonts->above), QSize(width, fonts->height + fonts->above))
         .adjusted(-inkMargin, -inkMargin, inkMargin, inkMargin);
 }

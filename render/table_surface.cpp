@@ -87,9 +87,9 @@ void drawBetPanel() {
 
 void drawBadge(HandId hand, BadgeKind kind) {
     const Point at = badgePosition(hand, slotOf(hand), kind);
-    canvasBadge(hand, kind,
-                TableLayout::mirroredTopLeft(at, spriteRect(badgeSprite(kind)).width(),
-                                             tableDirection()));
+    canvasBadge(
+        hand, kind,
+        TableLayout::mirroredTopLeft(at, spriteRect(badgeSprite(kind)).width(), tableDirection()));
 }
 
 void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, bool naturalCheck) {

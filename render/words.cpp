@@ -155,9 +155,8 @@ QFontDatabase::WritingSystem machineFontScript(const QString& language) {
     const QLocale locale(language);
     switch (locale.language()) {
     case QLocale::Chinese:
-        return locale.script() == QLocale::TraditionalHanScript
-                   ? QFontDatabase::TraditionalChinese
-                   : QFontDatabase::SimplifiedChinese;
+        return locale.script() == QLocale::TraditionalHanScript ? QFontDatabase::TraditionalChinese
+                                                                : QFontDatabase::SimplifiedChinese;
     case QLocale::Japanese:
         return QFontDatabase::Japanese;
     case QLocale::Korean:
@@ -185,7 +184,7 @@ void useLanguageLook(const QString& language) {
         fontChanged = false;
     }
     QGuiApplication::setLayoutDirection(language == u"en" ? Qt::LeftToRight
-                                                           : QLocale(language).textDirection());
+                                                          : QLocale(language).textDirection());
 }
 } // namespace
 

@@ -108,10 +108,23 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageWords, testing::ValuesIn(rounds),
 
 TEST(Languages, TheFirstUserInterfaceLanguageThatIsEnglishOrTranslatedIsChosen) {
     const std::pair<QStringList, QString> choices[] = {
-        {{"de-DE", "de"}, "de"}, {{"fr-CA"}, "fr"},
-        {{"es-MX", "es"}, "es"}, {{"it-IT", "es-ES"}, "es"},
-        {{"en-GB", "de"}, "en"}, {{"it-IT", "pt-BR"}, "en"},
-        {{"C"}, "en"},           {{}, "en"},
+        {{"de-DE", "de"}, "de"},
+        {{"fr-CA"}, "fr"},
+        {{"es-MX", "es"}, "es"},
+        {{"sv-SE", "es-ES"}, "es"},
+        {{"en-GB", "de"}, "en"},
+        {{"sv-SE", "nl-NL"}, "en"},
+        {{"C"}, "en"},
+        {{}, "en"},
+        // Chinese by its script; Portuguese of Portugal reads the Brazilian translation
+        {{"zh-TW"}, "zh_TW"},
+        {{"zh-HK"}, "zh_TW"},
+        {{"zh-Hant"}, "zh_TW"},
+        {{"zh-CN"}, "zh_CN"},
+        {{"zh-SG"}, "zh_CN"},
+        {{"zh-Hans"}, "zh_CN"},
+        {{"zh"}, "zh_CN"},
+        {{"pt-PT"}, "pt_BR"},
     };
     for (const auto& [uiLanguages, chosen] : choices) {
         EXPECT_EQ(chosenLanguage(uiLanguages), chosen) << uiLanguages.join(',').toStdString();
