@@ -98,13 +98,18 @@ QString text(const char* english) {
 
 // The five lines of the box's text; the program's name is not translated.
 QString aboutText() {
-    return QStringLiteral("Quorvel\n") +
-           text(QT_TRANSLATE_NOOP("AboutBox", "Version %1")).arg(QLatin1String(quorvelVersion)) +
-           QStringLiteral("\n\n") + text(QT_TRANSLATE_NOOP("AboutBox", "By the Quorvel team")) +
-           QStringLiteral("\n") + text(QT_TRANSLATE_NOOP("AboutBox", "Made with Qt"));
+    //: %1 the version number ("1.0")
+    const QString version = text(QT_TRANSLATE_NOOP("AboutBox", "Version %1"));
+    //: second line of the About box
+    const QString team = text(QT_TRANSLATE_NOOP("AboutBox", "By the Quorvel team"));
+    //: third line of the About box
+    const QString madeWith = text(QT_TRANSLATE_NOOP("AboutBox", "Made with Qt"));
+    return QStringLiteral("Quorvel\n") + version.arg(QLatin1String(quorvelVersion)) +
+           QStringLiteral("\n\n") + team + QStringLiteral("\n") + madeWith;
 }
 
 AboutBox::AboutBox(QWidget& owner) : QDialog(&owner, Qt::Dialog | Qt::FramelessWindowHint) {
+    //: the About box's caption (also Help > About's box title)
     setWindowTitle(text(QT_TRANSLATE_NOOP("AboutBox", "About Quorvel")));
     const DialogUnits units(font());
     auto* caption = new CaptionBar(windowTitle(), this);
@@ -123,6 +128,7 @@ AboutBox::AboutBox(QWidget& owner) : QDialog(&owner, Qt::Dialog | Qt::FramelessW
                                   units.rect(inUnits));
     };
     lines->setGeometry(placed(textUnits));
+    //: the About box's only button
     auto* ok = new QPushButton(text(QT_TRANSLATE_NOOP("AboutBox", "OK")), area);
     ok->setDefault(true);
     ok->setGeometry(placed(okUnits));

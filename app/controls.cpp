@@ -6,19 +6,20 @@
 
 #include <QCoreApplication>
 
-// The captions are translated in the context "Buttons".
+// The captions are translated in the context "Buttons"; drawn in the desktop's button font, and
+// also the buttons' spoken names.
 const std::array<ButtonPlace, buttonCount> buttonPlaces{{
-    //: a 95 x 25 button: about 85 pixels of the desktop's button font
+    //: a 95 x 25 button: about 85 pixels
     {IDC_DEAL, QT_TRANSLATE_NOOP("Buttons", "Deal"), TableLayout::dealButton},
-    //: a 95 x 25 button: about 85 pixels of the desktop's button font
+    //: take another card; a 95 x 25 button
     {IDC_HIT, QT_TRANSLATE_NOOP("Buttons", "Hit"), TableLayout::hitButton},
-    //: a 95 x 25 button: about 85 pixels of the desktop's button font
+    //: take no more cards; a 95 x 25 button
     {IDC_STAND, QT_TRANSLATE_NOOP("Buttons", "Stand"), TableLayout::standButton},
-    //: a 95 x 25 button: about 85 pixels of the desktop's button font
+    //: split a pair into two hands; a 95 x 25 button
     {IDC_SPLIT, QT_TRANSLATE_NOOP("Buttons", "Split"), TableLayout::splitButton},
-    //: a 95 x 25 button: about 85 pixels of the desktop's button font
+    //: double the stake and take one card; a 95 x 25 button
     {IDC_DOUBLE, QT_TRANSLATE_NOOP("Buttons", "Double"), TableLayout::doubleButton},
-    //: a 70 x 18 button that adds 1 to the bet: about 60 pixels of the desktop's button font
+    //: a 70 x 18 button that adds 1 to the bet: about 60 pixels
     {IDC_BETONE, QT_TRANSLATE_NOOP("Buttons", "Bet One"), TableLayout::betOneButton},
     //: a 70 x 18 button that adds 5 to the bet: about 60 pixels
     {IDC_BETFIVE, QT_TRANSLATE_NOOP("Buttons", "Bet Five"), TableLayout::betFiveButton},

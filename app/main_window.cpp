@@ -80,12 +80,16 @@ void MainWindow::buildMenu() {
     const auto text = [](const char* english) {
         return QCoreApplication::translate("Menu", english);
     };
+    //: the menu bar's first menu
     QMenu* file = menuBar()->addMenu(text(QT_TRANSLATE_NOOP("Menu", "File")));
-    connect(file->addAction(text(QT_TRANSLATE_NOOP("Menu", "Exit"))), &QAction::triggered, this,
-            [this] { command(ID_FILE_EXIT); });
+    //: File menu: ends the game
+    const QString exit = text(QT_TRANSLATE_NOOP("Menu", "Exit"));
+    connect(file->addAction(exit), &QAction::triggered, this, [this] { command(ID_FILE_EXIT); });
+    //: the menu bar's second menu
     QMenu* help = menuBar()->addMenu(text(QT_TRANSLATE_NOOP("Menu", "Help")));
-    connect(help->addAction(text(QT_TRANSLATE_NOOP("Menu", "About"))), &QAction::triggered, this,
-            [this] { command(ID_HELP_ABOUT); });
+    //: Help menu: opens the About box
+    const QString about = text(QT_TRANSLATE_NOOP("Menu", "About"));
+    connect(help->addAction(about), &QAction::triggered, this, [this] { command(ID_HELP_ABOUT); });
 }
 
 bool MainWindow::event(QEvent* event) {

@@ -22,18 +22,6 @@ bool extends(const ShownHand& before, const ShownHand& after) {
            std::equal(before.cards.begin(), before.cards.end(), after.cards.begin(), sameCard);
 }
 
-std::string cardList(std::vector<ShownCard>::const_iterator first,
-                     std::vector<ShownCard>::const_iterator last) {
-    std::string words;
-    const char* separator = "";
-    for (auto card = first; card != last; ++card) {
-        words += separator;
-        words += cardWords(*card);
-        separator = ", ";
-    }
-    return words;
-}
-
 // A new round, a split, or the hole card turned: the hand is said as it now lies, and its count
 // with it, even where it happens to equal the last one.
 bool laidAnew(const HandChange& hand) {
@@ -44,16 +32,12 @@ bool laidAnew(const HandChange& hand) {
 void addCardChange(std::string& words, const HandChange& hand) {
     const auto& cards = hand.after.cards;
     if (laidAnew(hand)) {
-        words += captionText(hand.label);
-        words += ": ";
-        words += cardList(cards.begin(), cards.end());
-        words += ". ";
+        addSentence(words, handWords(hand.label, cardList(cards.begin(), cards.end())));
     } else if (cards.size() > hand.before.cards.size()) {
-        words += handGetsWords(
-            captionText(hand.label),
-            cardList(cards.begin() + static_cast<std::ptrdiff_t>(hand.before.cards.size()),
-                     cards.end()));
-        words += ". ";
+        addSentence(
+            words, handGetsWords(hand.label, cardList(cards.begin() + static_cast<std::ptrdiff_t>(
+                                                                          hand.before.cards.size()),
+                                                      cards.end())));
     }
 }
 
@@ -62,10 +46,7 @@ bool addBadge(std::string& words, const HandChange& hand) {
     if (!hand.after.badge || hand.after.badge == hand.before.badge) {
         return false;
     }
-    words += captionText(hand.label);
-    words += ": ";
-    words += badgeWord(*hand.after.badge);
-    words += ". ";
+    addSentence(words, settledWords(hand.label, *hand.after.badge));
     return true;
 }
 
@@ -110,6 +91,5 @@ std::string changeWords(const TableContent& before, const TableContent& after) {
     if (settled || before.bank != after.bank) {
         addFigure(words, Caption::money, after.bank);
     }
-    words.pop_back(); // the space after the last full stop
     return words;
 }

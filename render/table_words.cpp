@@ -11,32 +11,30 @@ std::string cardWords(const ShownCard& shown) {
     return cardName(shown.card.suit, shown.card.rank);
 }
 
+void addSentence(std::string& words, std::string_view sentence) {
+    words = words.empty() ? std::string(sentence) : sentencesWords(words, sentence);
+}
+
 void addFigure(std::string& words, Caption label, std::int32_t figure) {
-    words += captionText(label);
-    words += ' ';
-    words += figureText(figure);
-    words += ". ";
+    addSentence(words, figureWords(label, figure));
+}
+
+std::string cardList(std::vector<ShownCard>::const_iterator first,
+                     std::vector<ShownCard>::const_iterator last) {
+    std::string words;
+    for (auto card = first; card != last; ++card) {
+        words = card == first ? cardWords(*card) : listWords(words, cardWords(*card));
+    }
+    return words;
 }
 
 namespace {
 void addHand(std::string& words, Caption label, const ShownHand& hand) {
-    words += captionText(label);
-    words += ':';
-    if (hand.cards.empty()) {
-        words += ' ';
-        words += noCardsWords();
-    }
-    const char* separator = " ";
-    for (const ShownCard& shown : hand.cards) {
-        words += separator;
-        words += cardWords(shown);
-        separator = ", ";
-    }
-    if (hand.badge) {
-        words += ", ";
-        words += badgeWord(*hand.badge); // the word the badge shows
-    }
-    words += ". ";
+    const std::string cards =
+        hand.cards.empty() ? noCardsWords() : cardList(hand.cards.begin(), hand.cards.end());
+    // the badge's result as said, which may be longer than the word the badge shows
+    addSentence(words,
+                hand.badge ? handResultWords(label, cards, *hand.badge) : handWords(label, cards));
 }
 } // namespace
 
@@ -56,6 +54,5 @@ std::string tableWords(const TableContent& content) {
     }
     addFigure(words, Caption::currentBet, content.bet);
     addFigure(words, Caption::money, content.bank);
-    words.pop_back(); // the space after the last full stop
     return words;
 }

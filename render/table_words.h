@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // What the table picture shows, in the player's language and in reading order: the dealer's
 // hand, the player's hand and, after a split, the split hand, each with its badge; the count panel
@@ -17,5 +19,11 @@ std::string tableWords(const TableContent& content);
 // One card as the words name it: "ten of hearts", or "a face-down card" for the card back.
 std::string cardWords(const ShownCard& shown);
 
-// Adds a panel's label and its figure as the panel reads: "Players Count 26. "
+// The cards from `first` to `last` as a spoken list: "eight of clubs, three of hearts".
+std::string cardList(std::vector<ShownCard>::const_iterator first,
+                     std::vector<ShownCard>::const_iterator last);
+
+// Adds a whole sentence after the sentences said before it.
+void addSentence(std::string& words, std::string_view sentence);
+// Adds a panel's figure as said: "Players Count 26."
 void addFigure(std::string& words, Caption label, std::int32_t figure);

@@ -43,16 +43,34 @@ enum class Caption : std::uint8_t {
 inline constexpr std::size_t captionCount = 8;
 std::string captionText(Caption caption);
 
-// The lettering of the result badges.
+// The lettering of the result badges: the word drawn, which may be shorter than the word said.
 BadgeWords badgeWords();
 // The English lettering, which the sheet the build embeds shows.
 BadgeWords englishBadgeWords();
 std::string badgeWord(BadgeKind kind);
+// A hand's result as the screen reader says it, a full word or phrase: "Bust".
+std::string spokenResult(BadgeKind kind);
 
 // "ten of hearts"; suit 0 to 3 (clubs, diamonds, hearts, spades), rank 1 to 13.
 std::string cardName(std::int32_t suit, std::int32_t rank);
 std::string faceDownCardWords(); // "a face-down card"
 std::string noCardsWords();      // "no cards", for an empty hand
-// "Players Hand gets king of clubs": `cards` came to the hand named `hand`.
-std::string handGetsWords(std::string_view hand, std::string_view cards);
+// A list of cards with the next one added: "ten of hearts, six of diamonds".
+std::string listWords(std::string_view cards, std::string_view next);
+// Two spoken sentences, one after the other.
+std::string sentencesWords(std::string_view first, std::string_view next);
+
+// The spoken sentences about a hand, each a whole sentence with its full stop. `hand` is one of
+// Caption::dealersHand, playersHand and splitHand; `cards` a list of cards (or noCardsWords()).
+std::string handWords(Caption hand, std::string_view cards); // "Players Hand: eight of clubs."
+// "Players Hand: eight of clubs, ten of hearts, Bust."
+std::string handResultWords(Caption hand, std::string_view cards, BadgeKind result);
+// "Players Hand gets king of clubs.": `cards` were just dealt to the hand.
+std::string handGetsWords(Caption hand, std::string_view cards);
+// "Players Hand: Bust.": the hand was just settled.
+std::string settledWords(Caption hand, BadgeKind result);
+// A panel's figure as said: "Players Count 26."; `label` is one of the count, bet and money
+// captions.
+std::string figureWords(Caption label, std::int32_t figure);
+
 QString tableName(); // "Card table"

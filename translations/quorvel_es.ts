@@ -5,22 +5,27 @@
     <name>AboutBox</name>
     <message>
         <source>Version %1</source>
+        <extracomment>%1 the version number (&quot;1.0&quot;)</extracomment>
         <translation>Versión %1</translation>
     </message>
     <message>
         <source>By the Quorvel team</source>
+        <extracomment>second line of the About box</extracomment>
         <translation>Del equipo Quorvel</translation>
     </message>
     <message>
         <source>Made with Qt</source>
+        <extracomment>third line of the About box</extracomment>
         <translation>Hecho con Qt</translation>
     </message>
     <message>
         <source>About Quorvel</source>
+        <extracomment>the About box&apos;s caption (also Help &gt; About&apos;s box title)</extracomment>
         <translation>Acerca de Quorvel</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>the About box&apos;s only button</extracomment>
         <translation>Aceptar</translation>
     </message>
 </context>
@@ -28,27 +33,27 @@
     <name>Badge</name>
     <message>
         <source>Bust</source>
-        <extracomment>over 21; the badge&apos;s lettering (16-pixel bold) has 53 pixels</extracomment>
+        <extracomment>over 21: the hand has lost. Drawn on a badge; the badge is as wide as the word (at most about 120 pixels)</extracomment>
         <translation>Pasa</translation>
     </message>
     <message>
         <source>Win</source>
-        <extracomment>the badge&apos;s lettering has 47 pixels</extracomment>
+        <extracomment>the hand beat the dealer. Drawn on a badge</extracomment>
         <translation>Gana</translation>
     </message>
     <message>
         <source>lose</source>
-        <extracomment>the badge&apos;s lettering has 50 pixels</extracomment>
+        <extracomment>the hand lost to the dealer. Drawn on a badge</extracomment>
         <translation>Fuera</translation>
     </message>
     <message>
         <source>Natural</source>
-        <extracomment>a two-card 21; the badge&apos;s lettering has 106 pixels</extracomment>
+        <extracomment>a two-card 21 (blackjack). Drawn on a badge</extracomment>
         <translation>Blackjack</translation>
     </message>
     <message>
         <source>Push</source>
-        <extracomment>equal totals; the badge&apos;s lettering has 58 pixels</extracomment>
+        <extracomment>equal totals, the stake is returned. Drawn on a badge</extracomment>
         <translation>Tablas</translation>
     </message>
 </context>
@@ -56,32 +61,32 @@
     <name>Buttons</name>
     <message>
         <source>Deal</source>
-        <extracomment>a 95 x 25 button: about 85 pixels of the desktop&apos;s button font</extracomment>
+        <extracomment>a 95 x 25 button: about 85 pixels</extracomment>
         <translation>Repartir</translation>
     </message>
     <message>
         <source>Hit</source>
-        <extracomment>a 95 x 25 button: about 85 pixels of the desktop&apos;s button font</extracomment>
+        <extracomment>take another card; a 95 x 25 button</extracomment>
         <translation>Pedir</translation>
     </message>
     <message>
         <source>Stand</source>
-        <extracomment>a 95 x 25 button: about 85 pixels of the desktop&apos;s button font</extracomment>
+        <extracomment>take no more cards; a 95 x 25 button</extracomment>
         <translation>Plantarse</translation>
     </message>
     <message>
         <source>Split</source>
-        <extracomment>a 95 x 25 button: about 85 pixels of the desktop&apos;s button font</extracomment>
+        <extracomment>split a pair into two hands; a 95 x 25 button</extracomment>
         <translation>Dividir</translation>
     </message>
     <message>
         <source>Double</source>
-        <extracomment>a 95 x 25 button: about 85 pixels of the desktop&apos;s button font</extracomment>
+        <extracomment>double the stake and take one card; a 95 x 25 button</extracomment>
         <translation>Doblar</translation>
     </message>
     <message>
         <source>Bet One</source>
-        <extracomment>a 70 x 18 button that adds 1 to the bet: about 60 pixels of the desktop&apos;s button font</extracomment>
+        <extracomment>a 70 x 18 button that adds 1 to the bet: about 60 pixels</extracomment>
         <translation>Subir 1</translation>
     </message>
     <message>
@@ -104,18 +109,22 @@
     <name>Menu</name>
     <message>
         <source>File</source>
+        <extracomment>the menu bar&apos;s first menu</extracomment>
         <translation>Archivo</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>File menu: ends the game</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>the menu bar&apos;s second menu</extracomment>
         <translation>Ayuda</translation>
     </message>
     <message>
         <source>About</source>
+        <extracomment>Help menu: opens the About box</extracomment>
         <translation>Acerca de</translation>
     </message>
 </context>
@@ -123,74 +132,92 @@
     <name>Speech</name>
     <message>
         <source>ace</source>
+        <extracomment>a card&apos;s rank, put into &quot;%1 of %2&quot;</extracomment>
         <translation>as</translation>
     </message>
     <message>
         <source>two</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>dos</translation>
     </message>
     <message>
         <source>three</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>tres</translation>
     </message>
     <message>
         <source>four</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>cuatro</translation>
     </message>
     <message>
         <source>five</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>cinco</translation>
     </message>
     <message>
         <source>six</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>seis</translation>
     </message>
     <message>
         <source>seven</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>siete</translation>
     </message>
     <message>
         <source>eight</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>ocho</translation>
     </message>
     <message>
         <source>nine</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>nueve</translation>
     </message>
     <message>
         <source>ten</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>diez</translation>
     </message>
     <message>
         <source>jack</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>jota</translation>
     </message>
     <message>
         <source>queen</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>reina</translation>
     </message>
     <message>
         <source>king</source>
+        <extracomment>a card&apos;s rank</extracomment>
         <translation>rey</translation>
     </message>
     <message>
         <source>clubs</source>
+        <extracomment>a card&apos;s suit, put into &quot;%1 of %2&quot;</extracomment>
         <translation>tréboles</translation>
     </message>
     <message>
         <source>diamonds</source>
+        <extracomment>a card&apos;s suit</extracomment>
         <translation>diamantes</translation>
     </message>
     <message>
         <source>hearts</source>
+        <extracomment>a card&apos;s suit</extracomment>
         <translation>corazones</translation>
     </message>
     <message>
         <source>spades</source>
+        <extracomment>a card&apos;s suit</extracomment>
         <translation>picas</translation>
     </message>
     <message>
         <source>an unknown card</source>
+        <extracomment>never expected: a card the game cannot name</extracomment>
         <translation>una carta desconocida</translation>
     </message>
     <message>
@@ -205,35 +232,156 @@
     </message>
     <message>
         <source>no cards</source>
-        <extracomment>a hand that holds no cards: &quot;Dealers Hand: no cards.&quot;</extracomment>
+        <extracomment>a hand that holds no cards, put in place of the cards: &quot;Dealers Hand: no cards.&quot;</extracomment>
         <translation>ninguna carta</translation>
-    </message>
-    <message>
-        <source>%1 gets %2</source>
-        <extracomment>%1 a hand&apos;s name (&quot;Players Hand&quot;), %2 the cards dealt to it (&quot;king of clubs, two of hearts&quot;)</extracomment>
-        <translation>%1 recibe %2</translation>
     </message>
     <message>
         <source>Card table</source>
         <extracomment>the name of the table picture, as the screen reader says it</extracomment>
         <translation>Mesa de juego</translation>
     </message>
+    <message>
+        <source>Bust</source>
+        <extracomment>spoken result: the hand went over 21 and lost</extracomment>
+        <translation>se pasa</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <extracomment>spoken result: the hand beat the dealer</extracomment>
+        <translation>gana</translation>
+    </message>
+    <message>
+        <source>lose</source>
+        <extracomment>spoken result: the hand lost to the dealer</extracomment>
+        <translation>pierde</translation>
+    </message>
+    <message>
+        <source>Natural</source>
+        <extracomment>spoken result: a two-card 21 (blackjack)</extracomment>
+        <translation>blackjack</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <extracomment>spoken result: equal totals, the stake is returned</extracomment>
+        <translation>empate</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a list of cards: %1 the cards so far, %2 the next one (&quot;ten of hearts, six of diamonds&quot;)</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>two spoken sentences one after the other: %1 the first, %2 the next</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Dealers Hand: %1.</source>
+        <comment>cards</comment>
+        <extracomment>the dealer&apos;s cards: %1 the cards (&quot;a face-down card, eight of spades&quot;)</extracomment>
+        <translation>Mano del crupier: %1.</translation>
+    </message>
+    <message>
+        <source>Players Hand: %1.</source>
+        <comment>cards</comment>
+        <extracomment>the player&apos;s cards: %1 the cards</extracomment>
+        <translation>Mano del jugador: %1.</translation>
+    </message>
+    <message>
+        <source>Split Hand: %1.</source>
+        <comment>cards</comment>
+        <extracomment>the second hand&apos;s cards after a split: %1 the cards</extracomment>
+        <translation>Segunda mano: %1.</translation>
+    </message>
+    <message>
+        <source>Dealers Hand: %1, %2.</source>
+        <extracomment>the dealer&apos;s cards and result: %1 the cards, %2 the result (&quot;Bust&quot;)</extracomment>
+        <translation>Mano del crupier: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Players Hand: %1, %2.</source>
+        <extracomment>the player&apos;s cards and result: %1 the cards, %2 the result (&quot;Win&quot;)</extracomment>
+        <translation>Mano del jugador: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Split Hand: %1, %2.</source>
+        <extracomment>the second hand&apos;s cards and result: %1 the cards, %2 the result</extracomment>
+        <translation>Segunda mano: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Dealers Hand gets %1.</source>
+        <extracomment>the dealer was just dealt %1 (one or more cards)</extracomment>
+        <translation>El crupier recibe: %1.</translation>
+    </message>
+    <message>
+        <source>Players Hand gets %1.</source>
+        <extracomment>the player was just dealt %1 (one or more cards)</extracomment>
+        <translation>El jugador recibe: %1.</translation>
+    </message>
+    <message>
+        <source>Split Hand gets %1.</source>
+        <extracomment>the second hand was just dealt %1</extracomment>
+        <translation>La segunda mano recibe: %1.</translation>
+    </message>
+    <message>
+        <source>Dealers Hand: %1.</source>
+        <comment>result</comment>
+        <extracomment>the dealer&apos;s hand was just settled: %1 its result (&quot;Bust&quot;)</extracomment>
+        <translation>Mano del crupier: %1.</translation>
+    </message>
+    <message>
+        <source>Players Hand: %1.</source>
+        <comment>result</comment>
+        <extracomment>the player&apos;s hand was just settled: %1 its result (&quot;Win&quot;)</extracomment>
+        <translation>Mano del jugador: %1.</translation>
+    </message>
+    <message>
+        <source>Split Hand: %1.</source>
+        <comment>result</comment>
+        <extracomment>the second hand was just settled: %1 its result</extracomment>
+        <translation>Segunda mano: %1.</translation>
+    </message>
+    <message>
+        <source>Dealers Count %1.</source>
+        <extracomment>the dealer&apos;s total</extracomment>
+        <translation>Total del crupier: %1.</translation>
+    </message>
+    <message>
+        <source>Players Count %1.</source>
+        <extracomment>the player&apos;s total</extracomment>
+        <translation>Total del jugador: %1.</translation>
+    </message>
+    <message>
+        <source>Split Count %1.</source>
+        <extracomment>the second hand&apos;s total</extracomment>
+        <translation>Total de la segunda mano: %1.</translation>
+    </message>
+    <message>
+        <source>Current Bet %1.</source>
+        <extracomment>the stake</extracomment>
+        <translation>Apuesta: %1.</translation>
+    </message>
+    <message>
+        <source>Money %1.</source>
+        <extracomment>the player&apos;s bank</extracomment>
+        <translation>Dinero: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Dealers Hand</source>
-        <extracomment>above the dealer&apos;s cards, in the table&apos;s 11-pixel font; up to the table&apos;s right edge</extracomment>
+        <extracomment>drawn above the dealer&apos;s cards; up to 290 pixels</extracomment>
         <translation>Mano del crupier</translation>
     </message>
     <message>
         <source>Players Hand</source>
-        <extracomment>above the player&apos;s cards; ends before the split hand&apos;s label: at most 285 pixels</extracomment>
+        <extracomment>drawn above the player&apos;s cards; at most 285 pixels</extracomment>
         <translation>Mano del jugador</translation>
     </message>
     <message>
         <source>Split Hand</source>
-        <extracomment>above the second hand after a split; up to 290 pixels</extracomment>
+        <extracomment>drawn above the second hand after a split; up to 290 pixels</extracomment>
         <translation>Segunda mano</translation>
     </message>
     <message>

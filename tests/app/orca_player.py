@@ -29,12 +29,13 @@ import time
 
 SKIPPED = 77  # the exit code when the test cannot run here
 
-# The game's words each step waits for, by the language of its locale.
+# The game's words each step waits for, by the language of its locale; "dealer count" and "money"
+# are what is said before the figure.
 WORDS = {
     "en": {"deal": "Deal", "hit": "Hit", "stand": "Stand", "dealer count": "Dealers Count",
            "money": "Money", "exit": "Exit", "about": "About", "ok": "OK", "table": "Card table"},
-    "de": {"deal": "Geben", "hit": "Ziehen", "stand": "Stehen", "dealer count": "Punkte Geber",
-           "money": "Geld", "exit": "Beenden", "about": "Über", "ok": "OK", "table": "Kartentisch"},
+    "de": {"deal": "Geben", "hit": "Ziehen", "stand": "Stehen", "dealer count": "Punkte des Gebers:",
+           "money": "Geld:", "exit": "Beenden", "about": "Über", "ok": "OK", "table": "Spieltisch"},
 }
 
 SPEECHD_CONF = 'AddModule "capture" "sd_generic" "capture.conf"\n' \

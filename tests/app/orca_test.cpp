@@ -130,12 +130,14 @@ TEST(Orca, AGermanPlayerHearsTheGameInGerman) {
     EXPECT_TRUE(heard(steps["start"], "Geben push button")) << steps["start"].toStdString();
     // after Deal: the focus moves to Hit; the player's cards, the dealer's and the counts
     EXPECT_TRUE(heard(steps["deal"], "Ziehen push button")) << steps["deal"].toStdString();
-    EXPECT_TRUE(heard(steps["deal"], "notification Hand des Spielers: " + karte + ", " + karte +
-                                         "\\. Hand des Gebers: eine verdeckte Karte, " + karte +
-                                         "\\. Punkte Spieler \\d+\\. Punkte Geber \\d+\\."))
+    EXPECT_TRUE(
+        heard(steps["deal"], "notification Hand des Spielers: " + karte + ", " + karte +
+                                 "\\. Hand des Gebers: eine verdeckte Karte, " + karte +
+                                 "\\. Punkte des Spielers: \\d+\\. Punkte des Gebers: \\d+\\."))
         << steps["deal"].toStdString();
-    EXPECT_TRUE(heard(steps["stand"], "notification Hand des Gebers: .*Punkte Geber \\d+\\. "
-                                      ".*Hand des Spielers: (Sieg|Aus|Remis)\\. .*Geld \\d+\\."))
+    EXPECT_TRUE(heard(steps["stand"], "notification Hand des Gebers: .*Punkte des Gebers: \\d+\\. "
+                                      ".*Hand des Spielers: (gewonnen|verloren|unentschieden)\\. "
+                                      ".*Geld: \\d+\\."))
         << steps["stand"].toStdString();
     EXPECT_TRUE(heard(steps["about"], "Über Quorvel dialog Quorvel Version"))
         << steps["about"].toStdString();

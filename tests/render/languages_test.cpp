@@ -21,40 +21,45 @@ struct LanguageRound {
 // dealer's hole card still face down.
 constexpr const char* finished = "AH 6S 7D JC 9C";
 constexpr const char* split = "8H 10C 8D 7S QS 9D";
+// French puts a no-break space before a colon.
+#define NBSP "\u00A0"
 const LanguageRound rounds[] = {
     {"de", "empty", "", "",
-     "Hand des Gebers: keine Karten. Hand des Spielers: keine Karten. Punkte Geber 0. Punkte "
-     "Spieler 0. Einsatz 5. Geld 1000."},
+     "Hand des Gebers: keine Karten. Hand des Spielers: keine Karten. Punkte des Gebers: 0. "
+     "Punkte des Spielers: 0. Einsatz: 5. Geld: 1000."},
     {"de", "finished", finished, "DS",
-     "Hand des Gebers: Pik-Sechs, Kreuz-Bube, Kreuz-Neun, Über. Hand des Spielers: Herz-Ass, "
-     "Karo-Sieben, Sieg. Punkte Geber 25. Punkte Spieler 18. Einsatz 5. Geld 1005."},
+     "Hand des Gebers: Pik-Sechs, Kreuz-Bube, Kreuz-Neun, überkauft. Hand des Spielers: Herz-Ass, "
+     "Karo-Sieben, gewonnen. Punkte des Gebers: 25. Punkte des Spielers: 18. Einsatz: 5. "
+     "Geld: 1005."},
     {"de", "split", split, "DPS",
      "Hand des Gebers: eine verdeckte Karte, Pik-Sieben. Hand des Spielers: Herz-Acht, Pik-Dame. "
-     "Zweite Hand: Karo-Acht, Karo-Neun. Punkte Geber 7. Punkte Spieler 18. Punkte "
-     "2. Hand 17. Einsatz 5. Geld 1000."},
+     "Zweite Hand: Karo-Acht, Karo-Neun. Punkte des Gebers: 7. Punkte des Spielers: 18. Punkte "
+     "der zweiten Hand: 17. Einsatz: 5. Geld: 1000."},
     {"fr", "empty", "", "",
-     "Main du croupier: aucune carte. Main du joueur: aucune carte. Total croupier 0. Total "
-     "joueur 0. Mise actuelle 5. Argent 1000."},
+     "Main du croupier" NBSP ": aucune carte. Main du joueur" NBSP ": aucune carte. Total du "
+     "croupier" NBSP ": 0. Total du joueur" NBSP ": 0. Mise" NBSP ": 5. Argent" NBSP ": 1000."},
     {"fr", "finished", finished, "DS",
-     "Main du croupier: six de pique, valet de trèfle, neuf de trèfle, Sauté. Main du joueur: as "
-     "de cœur, sept de carreau, Gain. Total croupier 25. Total joueur 18. Mise actuelle 5. Argent "
-     "1005."},
+     "Main du croupier" NBSP ": six de pique, valet de trèfle, neuf de trèfle, dépasse 21. Main "
+     "du joueur" NBSP ": as de cœur, sept de carreau, gagné. Total du croupier" NBSP ": 25. Total "
+     "du joueur" NBSP ": 18. Mise" NBSP ": 5. Argent" NBSP ": 1005."},
     {"fr", "split", split, "DPS",
-     "Main du croupier: une carte face cachée, sept de pique. Main du joueur: huit de cœur, dame "
-     "de pique. Seconde main: huit de carreau, neuf de carreau. Total croupier 7. Total joueur 18. "
-     "Total 2e main 17. Mise actuelle 5. Argent 1000."},
+     "Main du croupier" NBSP ": une carte face cachée, sept de pique. Main du joueur" NBSP ": huit "
+     "de cœur, dame de pique. Seconde main" NBSP ": huit de carreau, neuf de carreau. Total du "
+     "croupier" NBSP ": 7. Total du joueur" NBSP ": 18. Total de la seconde main" NBSP ": 17. "
+     "Mise" NBSP ": 5. Argent" NBSP ": 1000."},
     {"es", "empty", "", "",
-     "Mano del crupier: ninguna carta. Mano del jugador: ninguna carta. Total crupier 0. Total "
-     "jugador 0. Apuesta 5. Dinero 1000."},
+     "Mano del crupier: ninguna carta. Mano del jugador: ninguna carta. Total del crupier: 0. "
+     "Total del jugador: 0. Apuesta: 5. Dinero: 1000."},
     {"es", "finished", finished, "DS",
-     "Mano del crupier: seis de picas, jota de tréboles, nueve de tréboles, Pasa. Mano del "
-     "jugador: as de corazones, siete de diamantes, Gana. Total crupier 25. Total jugador 18. "
-     "Apuesta 5. Dinero 1005."},
+     "Mano del crupier: seis de picas, jota de tréboles, nueve de tréboles, se pasa. Mano del "
+     "jugador: as de corazones, siete de diamantes, gana. Total del crupier: 25. Total del "
+     "jugador: 18. Apuesta: 5. Dinero: 1005."},
     {"es", "split", split, "DPS",
      "Mano del crupier: una carta boca abajo, siete de picas. Mano del jugador: ocho de "
-     "corazones, reina de picas. Segunda mano: ocho de diamantes, nueve de diamantes. Total "
-     "crupier 7. Total jugador 18. Total 2.ª mano 17. Apuesta 5. Dinero 1000."},
+     "corazones, reina de picas. Segunda mano: ocho de diamantes, nueve de diamantes. Total del "
+     "crupier: 7. Total del jugador: 18. Total de la segunda mano: 17. Apuesta: 5. Dinero: 1000."},
 };
+#undef NBSP
 
 // The table drawn from the start in a language; English again afterwards.
 class InLanguage : public TablePicture {
