@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QTranslator>
@@ -273,8 +274,10 @@ void useLanguageLook(const QString& language) {
     static const QFont widgetFont = QGuiApplication::font();
     static bool fontChanged = false;
     if (!family.isEmpty()) {
+        // The family the widgets' font resolves to stays first: a name such as "Sans Serif" is
+        // no family of its own, and would leave the script font drawing every letter.
         QFont font = widgetFont;
-        font.setFamilies({widgetFont.family(), family});
+        font.setFamilies({QFontInfo(widgetFont).family(), family});
         QGuiApplication::setFont(font);
         fontChanged = true;
     } else if (fontChanged) {

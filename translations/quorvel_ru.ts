@@ -11,7 +11,7 @@
     <message>
         <source>By the Quorvel team</source>
         <extracomment>second line of the About box</extracomment>
-        <translation>Автор: команда Quorvel</translation>
+        <translation>Команда Quorvel</translation>
     </message>
     <message>
         <source>Made with Qt</source>
@@ -87,17 +87,17 @@
     <message>
         <source>Bet One</source>
         <extracomment>a 70 x 18 button that adds 1 to the bet: about 60 pixels</extracomment>
-        <translation>Ставка 1</translation>
+        <translation>Ставь 1</translation>
     </message>
     <message>
         <source>Bet Five</source>
         <extracomment>a 70 x 18 button that adds 5 to the bet: about 60 pixels</extracomment>
-        <translation>Ставка 5</translation>
+        <translation>Ставь 5</translation>
     </message>
     <message>
         <source>Bet Ten</source>
         <extracomment>a 70 x 18 button that adds 10 to the bet: about 60 pixels</extracomment>
-        <translation>Ставка 10</translation>
+        <translation>Ставь 10</translation>
     </message>
     <message>
         <source>Clear</source>
