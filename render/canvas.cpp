@@ -29,6 +29,8 @@ struct Canvas {
     std::unique_ptr<Surface> backBuffer;
     std::unique_ptr<SpriteSheet> cards;
     std::unique_ptr<SpriteSheet> results;
+    // How wide each badge of the result sheet is, in the player's language.
+    BadgeWidths badgeWidths = SheetGeometry::badgeCopyWidths;
     std::vector<DrawOp> kept;
     // Where the back buffer may be other than the table's green: the fills clear only this.
     std::vector<QRect> inked;
@@ -41,10 +43,19 @@ Canvas& canvas() {
     return all;
 }
 
+// Where the sprite lies in its sheet; a badge is as wide as the player's language has it.
+QRect sheetRect(SpriteId sprite) {
+    QRect rect = spriteRect(sprite);
+    if (sprite.kind == SpriteId::Kind::badge) {
+        rect.setWidth(canvas().badgeWidths[static_cast<std::size_t>(sprite.row)]);
+    }
+    return rect;
+}
+
 void copySpriteTo(Surface& target, Point topLeft, SpriteId sprite) {
     Canvas& all = canvas();
     SpriteSheet& sheet = sheetOf(sprite) == SheetId::cards ? *all.cards : *all.results;
-    copySprite(target, toQPoint(topLeft), sheet, spriteNumber(sprite), spriteRect(sprite));
+    copySprite(target, toQPoint(topLeft), sheet, spriteNumber(sprite), sheetRect(sprite));
 }
 
 void drawOn(Surface& target, const ClearOp& op) {
@@ -154,7 +165,7 @@ QImage paintSprite(const Surface& picture, std::int32_t number, std::int32_t wid
                    : renderCardSprite(sprite, size, family);
     }
     return picture.image()
-        .copy(spriteRect(sprite))
+        .copy(sheetRect(sprite))
         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -187,13 +198,15 @@ std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, st
 }
 
 // The build's result sheet shows the badges' English words; in another language the art draws the
-// sheet again with that language's words.
-std::unique_ptr<Surface> loadResultSheet(std::string& failure) {
+// sheet again with that language's words, each badge as wide as its word needs.
+std::unique_ptr<Surface> loadResultSheet(BadgeWidths& widths, std::string& failure) {
+    widths = SheetGeometry::badgeCopyWidths;
     const BadgeWords words = badgeWords();
     if (words != englishBadgeWords()) {
         QString error;
         const QString family = loadLetteringFamily(error);
         if (!family.isEmpty()) {
+            widths = badgeWidths(family, words);
             return std::make_unique<Surface>(renderResultSheet(family, words));
         }
     }
@@ -223,7 +236,7 @@ void openCanvas(double scale, std::string& failure) {
     all.unshown.clear(); // the window's first paint shows all of it
     all.cards = makeSheet(loadSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth,
                                     SheetGeometry::cardSheetHeight, failure));
-    all.results = makeSheet(loadResultSheet(failure));
+    all.results = makeSheet(loadResultSheet(all.badgeWidths, failure));
 }
 
 void releaseTableSurface() {
@@ -347,8 +360,12 @@ void canvasCard(HandId hand, const NextCard& next, Point topLeft) {
     draw(CardOp{topLeft, hand, next.slot, next.faceDown, next.faceDown ? Card{} : next.card});
 }
 
+std::int32_t canvasBadgeWidth(BadgeKind badge) {
+    return canvas().badgeWidths[static_cast<std::size_t>(badge)];
+}
+
 void canvasBadge(HandId hand, BadgeKind badge, Point topLeft) {
-    draw(BadgeOp{topLeft, hand, badge});
+    draw(BadgeOp{topLeft, hand, badge, canvasBadgeWidth(badge)});
 }
 
 void canvasLines(std::span<const Point> points) {

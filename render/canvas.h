@@ -30,6 +30,8 @@ void canvasLabel(Point cellTopLeft, std::string_view text);
 void canvasSplitLabel(Point cellTopLeft);
 void canvasFigure(Figure figure, Point cellTopLeft, std::int32_t value);
 void canvasCard(HandId hand, const NextCard& next, Point topLeft);
+// How wide the badge is drawn: as in English, or wider where the player's language needs it.
+std::int32_t canvasBadgeWidth(BadgeKind badge);
 void canvasBadge(HandId hand, BadgeKind badge, Point topLeft);
 void canvasLines(std::span<const Point> points); // 2-pixel solid white
 

@@ -45,7 +45,7 @@ Rect areaOf(const CardOp& op) {
 }
 
 Rect areaOf(const BadgeOp& op) {
-    return spriteLanding(badgeSprite(op.badge), op.at);
+    return rectAt(op.at, op.width, SheetGeometry::badgeHeight);
 }
 
 template <class Op>

@@ -69,6 +69,7 @@ struct BadgeOp {
     Point at;
     HandId hand = DealerHandId;
     BadgeKind badge = BadgeBust;
+    std::int32_t width = SheetGeometry::badgeCopyWidths[BadgeBust]; // as wide as its word needs
 };
 
 // Readers take each kind with std::visit and one overload per kind, so that a new kind is a

@@ -1,5 +1,7 @@
 #include "render/placement.h"
 
+#include <algorithm>
+
 Point handOrigin(HandId hand) {
     switch (hand) {
     case PlayerHandId:
@@ -29,7 +31,9 @@ std::int32_t badgeY(std::int32_t originY) {
     return static_cast<std::int32_t>(SheetGeometry::cardHeight * 0.38 + originY);
 }
 
-Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind) {
+namespace {
+// Where the English badge of that kind goes.
+Point englishBadgePosition(HandId hand, std::int32_t slot, BadgeKind kind) {
     const Point origin = handOrigin(hand);
     const std::int32_t y = badgeY(origin.y);
     if (kind != BadgeNatural || hand == SplitHandId) {
@@ -39,6 +43,35 @@ Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind) {
         return {badgeX(slot, origin.x, TableLayout::naturalBadgeShift), y};
     }
     return {origin.x, y};
+}
+
+// The columns a hand's badge may cover, from left to right - 1.
+struct BadgeRoom {
+    std::int32_t left = 0;
+    std::int32_t right = 0;
+};
+
+BadgeRoom badgeRoom(HandId hand) {
+    switch (hand) {
+    case PlayerHandId:
+        return {TableLayout::tableRect.left, TableLayout::splitOrigin.x};
+    case SplitHandId:
+        return {TableLayout::splitOrigin.x, TableLayout::tableRect.right};
+    default:
+        return {TableLayout::tableRect.left, TableLayout::tableRect.right};
+    }
+}
+} // namespace
+
+Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind, std::int32_t width) {
+    Point at = englishBadgePosition(hand, slot, kind);
+    const std::int32_t englishWidth = SheetGeometry::badgeCopyWidths[kind];
+    if (width == englishWidth) {
+        return at;
+    }
+    const BadgeRoom room = badgeRoom(hand);
+    at.x = std::max(room.left, std::min(at.x + (englishWidth - width) / 2, room.right - width));
+    return at;
 }
 
 std::optional<BadgeKind> dealerBadge(std::int32_t dealerTotal, bool naturalCheck) {

@@ -25,10 +25,13 @@ SpriteId cardSprite(bool faceDown, const Card& card);
 std::int32_t badgeX(std::int32_t slot, std::int32_t originX, std::int32_t shift);
 std::int32_t badgeY(std::int32_t originY); // trunc(cardHeight * 0.38 + originY)
 
-// The badge's top-left for a hand whose next card would go to `slot`. The dealer's natural badge
-// sits at the hand's origin; the player's natural badge moves left by naturalBadgeShift; the
-// split hand's badges never move.
-Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind);
+// The top-left of a badge `width` wide for a hand whose next card would go to `slot`. The dealer's
+// natural badge sits at the hand's origin; the player's natural badge moves left by
+// naturalBadgeShift; the split hand's badges never move. A badge wider or narrower than the
+// English one of its kind (a word in another language) is centred where the English one is, then
+// kept inside its hand's room: the table's width for the dealer, for the player up to the split
+// hand's place, for the split hand from its place to the table's edge.
+Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind, std::int32_t width);
 
 // The dealer's badge: bust over 21, natural for a 21 settled right after the deal, else none.
 std::optional<BadgeKind> dealerBadge(std::int32_t dealerTotal, bool naturalCheck);

@@ -86,10 +86,10 @@ void drawBetPanel() {
 }
 
 void drawBadge(HandId hand, BadgeKind kind) {
-    const Point at = badgePosition(hand, slotOf(hand), kind);
-    canvasBadge(
-        hand, kind,
-        TableLayout::mirroredTopLeft(at, spriteRect(badgeSprite(kind)).width(), tableDirection()));
+    const std::int32_t width = canvasBadgeWidth(kind);
+    canvasBadge(hand, kind,
+                TableLayout::mirroredTopLeft(badgePosition(hand, slotOf(hand), kind, width), width,
+                                             tableDirection()));
 }
 
 void drawHandBadge(HandId hand, std::int32_t dealerTotal, bool dealerBusted, bool naturalCheck) {

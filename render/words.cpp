@@ -217,31 +217,38 @@ std::unique_ptr<QTranslator>& installed() {
 }
 } // namespace
 
+QStringList carriedLanguages() {
+    return QStringList{QStringLiteral("en")} + translatedLanguages();
+}
+
 QString chosenLanguage(const QStringList& uiLanguages) {
-    const QStringList translated = translatedLanguages();
+    return chosenLanguage(uiLanguages, translatedLanguages());
+}
+
+QString chosenLanguage(const QStringList& uiLanguages, const QStringList& translated) {
     for (const QString& name : uiLanguages) {
         const QLocale wanted(name);
         if (wanted.language() == QLocale::English) {
             break;
         }
-        // Of the translations into the wanted language, the one in its script: Chinese written
-        // in traditional characters (Taiwan, Hong Kong, "zh-Hant") or simplified ones (China,
-        // Singapore, "zh-Hans", plain "zh"). Portuguese of Portugal reads the Brazilian one.
-        QString sameLanguage;
+        // Of the translations in that language, the one in the same script, then for the same
+        // country: "zh-TW" reads Traditional Chinese, "pt-PT" the Portuguese there is.
+        QString chosen;
+        int best = -1;
         for (const QString& code : translated) {
             const QLocale offered(code);
             if (offered.language() != wanted.language()) {
                 continue;
             }
-            if (offered.script() == wanted.script()) {
-                return code;
-            }
-            if (sameLanguage.isEmpty()) {
-                sameLanguage = code;
+            const int fit = (offered.script() == wanted.script() ? 2 : 0) +
+                            (offered.territory() == wanted.territory() ? 1 : 0);
+            if (fit > best) {
+                best = fit;
+                chosen = code;
             }
         }
-        if (!sameLanguage.isEmpty()) {
-            return sameLanguage;
+        if (!chosen.isEmpty()) {
+            return chosen;
         }
     }
     return QStringLiteral("en");

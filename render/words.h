@@ -23,9 +23,13 @@ class QLocale;
 // layout direction and, for Chinese, Japanese and Korean, the font of that script (behind the
 // widgets' font and the table's) follow the language chosen.
 QString useLanguage(const QLocale& locale);
-// Which of `uiLanguages` ("it-IT", "fr-FR", ...) would be chosen: a translation's code or "en".
-// Of two translations into one language, the one written in the wanted script.
+// The languages the program speaks: "en", then each language it carries a translation for.
+QStringList carriedLanguages();
+// Which of `uiLanguages` ("it-IT", "fr-FR", ...) would be chosen: "de", "fr", "es" or "en".
 QString chosenLanguage(const QStringList& uiLanguages);
+// The same among the translations `translated` ("de", "zh_CN", ...): of several in one language,
+// the one in the same script, then of the same country.
+QString chosenLanguage(const QStringList& uiLanguages, const QStringList& translated);
 // The direction the table is laid out in: the application's layout direction.
 TableLayout::Direction tableDirection();
 

@@ -34,17 +34,17 @@
     <message>
         <source>Bust</source>
         <extracomment>over 21: the hand has lost. Drawn on a badge; the badge is as wide as the word (at most about 120 pixels)</extracomment>
-        <translation>Über</translation>
+        <translation>Überkauft</translation>
     </message>
     <message>
         <source>Win</source>
         <extracomment>the hand beat the dealer. Drawn on a badge</extracomment>
-        <translation>Sieg</translation>
+        <translation>Gewonnen</translation>
     </message>
     <message>
         <source>lose</source>
         <extracomment>the hand lost to the dealer. Drawn on a badge</extracomment>
-        <translation>Aus</translation>
+        <translation>Verloren</translation>
     </message>
     <message>
         <source>Natural</source>
@@ -125,7 +125,7 @@
     <message>
         <source>About</source>
         <extracomment>Help menu: opens the About box</extracomment>
-        <translation>Über</translation>
+        <translation>Über Quorvel</translation>
     </message>
 </context>
 <context>

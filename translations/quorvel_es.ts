@@ -34,7 +34,7 @@
     <message>
         <source>Bust</source>
         <extracomment>over 21: the hand has lost. Drawn on a badge; the badge is as wide as the word (at most about 120 pixels)</extracomment>
-        <translation>Pasa</translation>
+        <translation>Se pasa</translation>
     </message>
     <message>
         <source>Win</source>
@@ -44,7 +44,7 @@
     <message>
         <source>lose</source>
         <extracomment>the hand lost to the dealer. Drawn on a badge</extracomment>
-        <translation>Fuera</translation>
+        <translation>Pierde</translation>
     </message>
     <message>
         <source>Natural</source>
@@ -54,7 +54,7 @@
     <message>
         <source>Push</source>
         <extracomment>equal totals, the stake is returned. Drawn on a badge</extracomment>
-        <translation>Tablas</translation>
+        <translation>Empate</translation>
     </message>
 </context>
 <context>
@@ -87,17 +87,17 @@
     <message>
         <source>Bet One</source>
         <extracomment>a 70 x 18 button that adds 1 to the bet: about 60 pixels</extracomment>
-        <translation>Subir 1</translation>
+        <translation>+1</translation>
     </message>
     <message>
         <source>Bet Five</source>
         <extracomment>a 70 x 18 button that adds 5 to the bet: about 60 pixels</extracomment>
-        <translation>Subir 5</translation>
+        <translation>+5</translation>
     </message>
     <message>
         <source>Bet Ten</source>
         <extracomment>a 70 x 18 button that adds 10 to the bet: about 60 pixels</extracomment>
-        <translation>Subir 10</translation>
+        <translation>+10</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -125,7 +125,7 @@
     <message>
         <source>About</source>
         <extracomment>Help menu: opens the About box</extracomment>
-        <translation>Acerca de</translation>
+        <translation>Acerca de Quorvel</translation>
     </message>
 </context>
 <context>

@@ -39,7 +39,7 @@
     <message>
         <source>Win</source>
         <extracomment>the hand beat the dealer. Drawn on a badge</extracomment>
-        <translation>Gain</translation>
+        <translation>Gagné</translation>
     </message>
     <message>
         <source>lose</source>
@@ -54,7 +54,7 @@
     <message>
         <source>Push</source>
         <extracomment>equal totals, the stake is returned. Drawn on a badge</extracomment>
-        <translation>Égal</translation>
+        <translation>Égalité</translation>
     </message>
 </context>
 <context>
@@ -125,7 +125,7 @@
     <message>
         <source>About</source>
         <extracomment>Help menu: opens the About box</extracomment>
-        <translation>À propos</translation>
+        <translation>À propos de Quorvel</translation>
     </message>
 </context>
 <context>

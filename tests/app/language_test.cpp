@@ -13,6 +13,8 @@
 #include <QStyleOptionButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 // A language and a few of its words, written by hand: the window must show them.
 struct Language {
@@ -114,6 +116,16 @@ TEST_P(LanguageTest, TheAboutBoxShowsItsTextAndOkWhole) {
     });
     window->command(ID_HELP_ABOUT);
     EXPECT_TRUE(seen);
+}
+
+// Every language the program carries has its row above.
+TEST(Languages, EveryLanguageHasItsWindowWordsWrittenByHand) {
+    for (const QString& language : carriedLanguages()) {
+        EXPECT_TRUE(
+            std::any_of(std::begin(languages), std::end(languages),
+                        [&](const Language& row) { return language == QLatin1String(row.code); }))
+            << language.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest, ::testing::ValuesIn(languages),

@@ -1,5 +1,6 @@
 #include "render/art/badges.h"
 #include "render/art/fonts.h"
+#include "render/placement.h"
 #include "render/table_content.h"
 #include "render/table_words.h"
 #include "render/words.h"
@@ -7,6 +8,10 @@
 
 #include <QLocale>
 #include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+#include <tuple>
 
 namespace {
 struct LanguageRound {
@@ -111,6 +116,18 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageWords, testing::ValuesIn(rounds),
                              return std::string(info.param.language) + "_" + info.param.name;
                          });
 
+// A language the program carries has its rounds written by hand above.
+TEST(Languages, EveryTranslationHasItsRoundsWrittenByHand) {
+    for (const QString& language : carriedLanguages()) {
+        EXPECT_TRUE(language == u"en" || std::any_of(std::begin(rounds), std::end(rounds),
+                                                     [&](const LanguageRound& round) {
+                                                         return language ==
+                                                                QLatin1String(round.language);
+                                                     }))
+            << language.toStdString();
+    }
+}
+
 TEST(Languages, TheFirstUserInterfaceLanguageThatIsEnglishOrTranslatedIsChosen) {
     const std::pair<QStringList, QString> choices[] = {
         {{"de-DE", "de"}, "de"},
@@ -136,19 +153,74 @@ TEST(Languages, TheFirstUserInterfaceLanguageThatIsEnglishOrTranslatedIsChosen) 
     }
 }
 
-// Each word keeps a clear pixel inside the frame on either side.
+// Of two translations in one language, the locale's script and country choose.
+TEST(Languages, AScriptOrCountryChoosesAmongTranslationsInOneLanguage) {
+    const QStringList translated{"de", "pt_BR", "zh_CN", "zh_TW"};
+    const std::pair<QStringList, QString> choices[] = {
+        {{"zh-TW"}, "zh_TW"}, {{"zh-HK"}, "zh_TW"}, {{"zh-CN"}, "zh_CN"},
+        {{"zh-SG"}, "zh_CN"}, {{"pt-PT"}, "pt_BR"}, {{"de-AT"}, "de"},
+    };
+    for (const auto& [uiLanguages, chosen] : choices) {
+        EXPECT_EQ(chosenLanguage(uiLanguages, translated), chosen)
+            << uiLanguages.join(',').toStdString();
+    }
+}
+
+// In every language the program carries, each badge shows its whole word with a clear pixel
+// inside the frame on either side; English badges keep their widths.
 TEST(Languages, EveryBadgeWordFitsInsideItsFrame) {
     QString error;
     const QString family = loadLetteringFamily(error);
     ASSERT_FALSE(family.isEmpty()) << error.toStdString();
-    for (const char* language : {"en", "de", "fr", "es"}) {
-        ASSERT_EQ(useLanguage(QLocale(QString::fromLatin1(language))), language);
+    const QStringList languages = carriedLanguages();
+    ASSERT_GE(languages.size(), 4) << languages.join(',').toStdString();
+    for (const QString& language : languages) {
+        ASSERT_EQ(useLanguage(QLocale(language)), language);
         const BadgeWords words = badgeWords();
+        const BadgeWidths widths = badgeWidths(family, words);
+        if (language == u"en") {
+            EXPECT_EQ(widths, SheetGeometry::badgeCopyWidths);
+        }
         for (int kind = 0; kind < SheetGeometry::badgeCount; ++kind) {
-            const int ink = letteringInk(words[static_cast<std::size_t>(kind)], family);
+            const auto row = static_cast<std::size_t>(kind);
+            const int ink = letteringInk(words[row], family);
             EXPECT_GT(ink, 0);
-            EXPECT_LE(ink, letteringRoom(static_cast<BadgeKind>(kind)))
-                << language << ": " << words[static_cast<std::size_t>(kind)].toStdString();
+            EXPECT_LE(ink, letteringRoom(static_cast<BadgeKind>(kind), widths[row]))
+                << language.toStdString() << ": " << words[row].toStdString();
+        }
+    }
+    useLanguage(QLocale(QLocale::English));
+}
+
+// Every badge of every language, on a hand of two to eleven cards: centred where the English
+// badge is, unless that would take it past the table's edge or into the other hand's place
+// (the split hand's, from x 300 on, for the player's), where it stands against that edge.
+TEST(Languages, EveryBadgeStaysInItsHandsPlace) {
+    QString error;
+    const QString family = loadLetteringFamily(error);
+    ASSERT_FALSE(family.isEmpty()) << error.toStdString();
+    const std::tuple<HandId, int, int> hands[] = {
+        {DealerHandId, 0, 600}, {PlayerHandId, 0, 300}, {SplitHandId, 300, 600}};
+    for (const QString& language : carriedLanguages()) {
+        ASSERT_EQ(useLanguage(QLocale(language)), language);
+        const BadgeWidths widths = badgeWidths(family, badgeWords());
+        for (const auto& [hand, left, right] : hands) {
+            for (int kind = 0; kind < SheetGeometry::badgeCount; ++kind) {
+                const auto badge = static_cast<BadgeKind>(kind);
+                const int width = widths[static_cast<std::size_t>(kind)];
+                const int englishWidth = SheetGeometry::badgeCopyWidths[badge];
+                for (int slot = 3; slot <= 12; ++slot) {
+                    const int x = badgePosition(hand, slot, badge, width).x;
+                    const int englishX = badgePosition(hand, slot, badge, englishWidth).x;
+                    SCOPED_TRACE(testing::Message() << language.toStdString() << " hand " << hand
+                                                    << " badge " << kind << " slot " << slot);
+                    EXPECT_GE(x, left);
+                    EXPECT_LE(x + width, right);
+                    const bool centred =
+                        std::abs(2 * x + width - (2 * englishX + englishWidth)) <= 1;
+                    EXPECT_TRUE(centred || x == left || x + width == right) << x << " +" << width;
+                }
+            }
         }
     }
     useLanguage(QLocale(QLocale::English));
@@ -157,8 +229,11 @@ TEST(Languages, EveryBadgeWordFitsInsideItsFrame) {
 TEST_F(GermanTable, BadgesShowTheGermanWordsDrawnByTheSameArt) {
     play("10H 9C 6D 8S KC", "DH"); // the player busts with three cards
     QString error;
-    const QImage german = renderResultSheet(loadLetteringFamily(error), badgeWords());
-    const QImage bust = back().copy(45, 206, SheetGeometry::badgeCopyWidths[BadgeBust], 27);
-    EXPECT_EQ(bust, german.copy(0, 0, bust.width(), 27));
-    EXPECT_NE(bust, sheetImage("IDBRESULTSBITMAP").copy(0, 0, bust.width(), 27));
+    const QString family = loadLetteringFamily(error);
+    const QImage german = renderResultSheet(family, badgeWords());
+    const int width = badgeWidth(BadgeBust, family, badgeWords()[BadgeBust]);
+    const Point at = badgePosition(PlayerHandId, 4, BadgeBust, width);
+    const QImage bust = back().copy(at.x, at.y, width, 27);
+    EXPECT_EQ(bust, german.copy(0, 0, width, 27));
+    EXPECT_NE(bust, sheetImage("IDBRESULTSBITMAP").copy(0, 0, width, 27));
 }

@@ -3,7 +3,6 @@
 #include "render/words.h"
 #include "table_picture.h"
 
-#include <QDir>
 #include <QLocale>
 #include <QPainter>
 
@@ -73,12 +72,7 @@ TEST(TableText, FitsItsPanels) {
         {Caption::currentBet, {325, 340}, QRect(QPoint(325, 340), QPoint(405, 354))},
         {Caption::money, {500, 340}, QRect(QPoint(497, 335), QPoint(546, 359))},
     };
-    QStringList languages{"en"};
-    for (const QString& file : QDir(":/i18n").entryList({"quorvel_*.qm"})) {
-        languages << file.mid(8, file.size() - 11);
-    }
-    ASSERT_GT(languages.size(), 1);
-    for (const QString& language : languages) {
+    for (const QString& language : carriedLanguages()) {
         ASSERT_EQ(useLanguage(QLocale(language)), language);
         for (const auto& [caption, at, allowed] : captions) {
             const std::string text = captionText(caption);

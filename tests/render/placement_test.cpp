@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+// Where the English badge of that kind goes.
+Point badgePosition(HandId hand, std::int32_t slot, BadgeKind kind) {
+    return badgePosition(hand, slot, kind, SheetGeometry::badgeCopyWidths[kind]);
+}
+} // namespace
+
 // The worked badge table: slot is one more than the cards in the hand.
 TEST(BadgePlacement, MovesAQuarterCardPerCard) {
     const std::int32_t rows[][4] = {// slot, player's or dealer's x, player's natural, split
