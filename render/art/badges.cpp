@@ -37,6 +37,8 @@ void drawBadge(QPainter& painter, BadgeKind kind, std::int32_t width, const QStr
     painter.fillRect(box, SheetColors::badge);
     frameBox(painter, box, SheetColors::black);
     painter.setPen(SheetColors::black);
+    // An Arabic word reads from the right: a figure in it stands at its left.
+    painter.setLayoutDirection(word.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     painter.drawText(box, Qt::AlignCenter, word);
 }
 
