@@ -44,11 +44,12 @@ const QString& scriptFontFamily() {
 
 QFont withScriptFont(QFont font) {
     const QString& family = chosenFamily();
-    if (family.isEmpty()) {
-        return font;
+    if (!family.isEmpty()) {
+        // The one family, never merged with another: which font draws a letter never depends on
+        // what was drawn before (a merged font's fallbacks do), and the script font writes Latin
+        // letters and figures too.
+        font.setFamily(family);
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
     }
-    font.setFamilies({font.family(), family});
-    // Merging is what lets the second family draw the letters the first lacks.
-    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() & ~QFont::NoFontMerging));
     return font;
 }

@@ -29,7 +29,7 @@ struct TextFonts {
     std::int32_t widest; // the widest advance of a printable ASCII letter
     // How far the script font's letters reach above the cell's top; none without a script font.
     std::int32_t above = 0;
-    QString script; // the script font behind the embedded one, or none
+    QString script; // the script font drawing in place of the embedded one, or none
 };
 
 // Smoothed letters reach a little past their advance and their cell.
@@ -161,7 +161,8 @@ TextFonts makeFonts(const QString& family) {
                     {}};
     fonts.script = scriptFontFamily();
     if (!fonts.script.isEmpty()) {
-        // The script's letters sit on the same baseline with their own ascent and descent.
+        // The script font's letters sit on the embedded font's baseline with their own ascent
+        // and descent.
         QFont script(fonts.script);
         script.setPixelSize(textPixelSize);
         const QFontMetrics scriptMetrics(script);
@@ -224,11 +225,13 @@ QRect textBounds(QPoint cellTopLeft, std::string_view text) {
         return {cellTopLeft, QSize(0, 0)};
     }
     std::int32_t width = 0;
-    if (std::all_of(text.begin(), text.end(),
-                    [](char letter) { return letter >= ' ' && letter <= '~'; })) {
+    if (fonts->script.isEmpty() && std::all_of(text.begin(), text.end(), [](char letter) {
+            return letter >= ' ' && letter <= '~';
+        })) {
         width = static_cast<std::int32_t>(text.size()) * fonts->widest;
     } else {
-        // Letters of other scripts are measured as laid out, joined and of their own widths, in
+        // Letters of other scripts, and any text in a script font, are measured as laid out,
+        // joined and of their own widths, in
         // both fonts: the smoothed one's unhinted advances may be a little wider.
         const QString letters = toQString(text);
         width = static_cast<std::int32_t>(
