@@ -10,8 +10,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -113,20 +115,34 @@ AboutBox::AboutBox(QWidget& owner) : QDialog(&owner, Qt::Dialog | Qt::FramelessW
     setWindowTitle(text(QT_TRANSLATE_NOOP("AboutBox", "About Quorvel")));
     const DialogUnits units(font());
     auto* caption = new CaptionBar(windowTitle(), this);
-    const QSize client = units.size(clientUnits);
+    // Chinese, Japanese and Korean lines stand taller than the template's: the text, the OK
+    // button below it and the box grow by what the lines need.
+    const QString shown = aboutText();
+    const QRect textRect = units.rect(textUnits);
+    const int taller =
+        std::max(0, QFontMetrics(font())
+                            .boundingRect(QRect(QPoint(0, 0), QSize(textRect.width(), 1000)),
+                                          Qt::AlignHCenter | Qt::AlignTop, shown)
+                            .height() -
+                        textRect.height());
+    const QSize client = units.size(clientUnits) + QSize(0, taller);
     caption->setGeometry(border, border, client.width(), caption->sizeHint().height());
 
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("aboutClient"));
     area->setGeometry(QRect(QPoint(border, caption->geometry().bottom() + 1), client));
-    auto* lines = new QLabel(aboutText(), area);
+    auto* lines = new QLabel(shown, area);
     lines->setObjectName(QStringLiteral("aboutText"));
     lines->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lines->setGeometry(units.rect(textUnits));
+    // the template mirrored for a right-to-left language
+    const auto placed = [&](QRect rect) {
+        return QStyle::visualRect(layoutDirection(), QRect(QPoint(0, 0), client), rect);
+    };
+    lines->setGeometry(placed(textRect.adjusted(0, 0, 0, taller)));
     //: the About box's only button
     auto* ok = new QPushButton(text(QT_TRANSLATE_NOOP("AboutBox", "OK")), area);
     ok->setDefault(true);
-    ok->setGeometry(units.rect(okUnits));
+    ok->setGeometry(placed(units.rect(okUnits).translated(0, taller)));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(client.width() + 2 * border, area->geometry().bottom() + 1 + border);

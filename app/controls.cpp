@@ -2,6 +2,7 @@
 
 #include "render/canvas.h"
 #include "render/qt_geometry.h"
+#include "render/words.h"
 
 #include <QCoreApplication>
 
@@ -15,7 +16,8 @@ Buttons createControls(QWidget& area, const std::function<void(std::int32_t)>& c
         for (const Control& control : controls) {
             auto* button = new TableButton(buttonCaption(control), &area);
             buttons[control.id] = button;
-            button->setGeometry(toQRect(control.rect));
+            // mirrored for a right-to-left language, as the table is
+            button->setGeometry(toQRect(TableLayout::mirrored(control.rect, tableDirection())));
             button->setEnabled(control.enabledAtStart);
             // the table, which lies under every button
             button->setColourBehind(QColor(tableGreen.red, tableGreen.green, tableGreen.blue));

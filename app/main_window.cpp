@@ -9,6 +9,7 @@
 #include "quorvel_identity.h"
 #include "render/canvas.h"
 #include "render/table_surface.h"
+#include "render/words.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -27,7 +28,7 @@ MainWindow::MainWindow()
     setCentralWidget(client_);
     // The frame is not known before the window is shown: start with the whole 600 x 460 inside
     // it and take the frame off once the window system reports it.
-    resize(clientSizeFor(QMargins(), menuBar()->sizeHint().height()));
+    resize(clientSizeFor(QMargins(), menuBar()->sizeHint().height(), tableDirection()));
     move(windowOrigin(QGuiApplication::primaryScreen()->geometry().width()));
 }
 
@@ -114,5 +115,5 @@ void MainWindow::fitToFrame() {
         return;
     }
     fittedToFrame_ = true;
-    resize(clientSizeFor(frame, menuBar()->height()));
+    resize(clientSizeFor(frame, menuBar()->height(), tableDirection()));
 }

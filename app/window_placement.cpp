@@ -8,9 +8,9 @@ QPoint windowOrigin(int screenWidth) {
     return screenWidth == 640 ? QPoint(20, 0) : QPoint(100, 80);
 }
 
-QSize clientSizeFor(const QMargins& frame, int menuBarHeight) {
+QSize clientSizeFor(const QMargins& frame, int menuBarHeight, TableLayout::Direction direction) {
     const int width = TableLayout::windowWidth - frame.left() - frame.right();
     const int height = TableLayout::windowHeight - frame.top() - frame.bottom();
-    return {std::max(width, tableExtent.width()),
-            std::max(height, tableExtent.height() + menuBarHeight)};
+    const QSize extent = toQRect(TableLayout::inViewFor(direction)).size();
+    return {std::max(width, extent.width()), std::max(height, extent.height() + menuBarHeight)};
 }

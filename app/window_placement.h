@@ -15,7 +15,9 @@ QPoint windowOrigin(int screenWidth);
 // The size of the window inside its frame (menu bar and table area) that makes the outer size
 // 600 x 460 for the given frame. A frame too thick for that keeps the table area large enough
 // for every button and the Money box, and the window comes out larger instead.
-QSize clientSizeFor(const QMargins& frame, int menuBarHeight);
+// The table mirrored for a right-to-left language needs the room of its mirrored extent.
+QSize clientSizeFor(const QMargins& frame, int menuBarHeight,
+                    TableLayout::Direction direction = TableLayout::Direction::leftToRight);
 
 // The part of the table that must be in view.
 inline constexpr QSize tableExtent = toQRect(TableLayout::inView).size();

@@ -100,4 +100,37 @@ inline constexpr Rect clearButton = betButton(1, 1);
 inline constexpr Rect inView{0, 0, moneyFrame[1].x + 1,
                              std::max(moneyFrame[2].y + 1, clearButton.bottom)};
 
+// A right-to-left language sees the table mirrored about the middle of the card area's width:
+// each rectangle at the mirror image of its place, each text ending where it would begin, the
+// hands fanning out from the right. What a rectangle holds is not mirrored: a card's face, a
+// badge, the digits of a figure.
+enum class Direction : std::uint8_t { leftToRight, rightToLeft };
+inline constexpr std::int32_t mirrorWidth = tableRect.right;
+
+// A position on the x axis, such as a line's point or the edge of a rectangle.
+constexpr std::int32_t mirroredX(std::int32_t x, Direction direction) {
+    return direction == Direction::rightToLeft ? mirrorWidth - x : x;
+}
+constexpr Point mirrored(Point point, Direction direction) {
+    return {mirroredX(point.x, direction), point.y};
+}
+constexpr Rect mirrored(Rect rect, Direction direction) {
+    return {std::min(mirroredX(rect.left, direction), mirroredX(rect.right, direction)), rect.top,
+            std::max(mirroredX(rect.left, direction), mirroredX(rect.right, direction)),
+            rect.bottom};
+}
+// The top-left of something `width` wide whose top-left is `topLeft` left to right.
+constexpr Point mirroredTopLeft(Point topLeft, std::int32_t width, Direction direction) {
+    const Rect place = mirrored(rectAt(topLeft, width, 0), direction);
+    return {place.left, topLeft.y};
+}
+
+// What must be in view of the mirrored table: up to the right edge of the mirrored hands, their
+// labels and the Deal button.
+constexpr Rect inViewFor(Direction direction) {
+    return direction == Direction::rightToLeft
+               ? Rect{0, 0, mirroredX(buttonOrigin.x, direction), inView.bottom}
+               : inView;
+}
+
 } // namespace TableLayout

@@ -2,6 +2,7 @@
 
 #include "raster/device_painter.h"
 #include "raster/embedded_font.h"
+#include "raster/script_font.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -24,9 +25,11 @@ struct TextFonts {
     std::int32_t ascent; // of the pixel font: where the baseline lies below the cell's top
     // Of the pixel font, with a pixel to spare for the smoothed one, whose letters are not fitted
     // to the grid (measuring that font itself would load it on screens that never use it):
-    std::int32_t height;    // from the cell's top to the lowest pixel of any letter
-    std::int32_t widest;    // the widest advance of a printable ASCII letter
-    std::int32_t widestAny; // the widest advance of any letter
+    std::int32_t height; // from the cell's top to the lowest pixel of any letter
+    std::int32_t widest; // the widest advance of a printable ASCII letter
+    // How far the script font's letters reach above the cell's top; none without a script font.
+    std::int32_t above = 0;
+    QString script; // the script font drawing in place of the embedded one, or none
 };
 
 // Smoothed letters reach a little past their advance and their cell.
@@ -36,6 +39,8 @@ std::optional<TextFonts>& textFonts() {
     static std::optional<TextFonts> fonts;
     return fonts;
 }
+
+const TextFonts* currentFonts();
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -94,40 +99,39 @@ void drawRuns(QPainter& painter, QPointF baseline, const GlyphRuns& runs) {
 }
 
 void drawPixelText(Surface& target, QPoint cellTopLeft, const QString& text) {
-    const QFont& font = textFonts()->pixels;
+    const QFont& font = currentFonts()->pixels;
     QPainter painter(&target.image());
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    drawRuns(painter, QPointF(cellTopLeft.x(), cellTopLeft.y() + textFonts()->ascent),
+    drawRuns(painter, QPointF(cellTopLeft.x(), cellTopLeft.y() + currentFonts()->ascent),
              laidOut(font, text, laidOutTexts().pixels, target.image()));
 }
 
 // The baseline lies where it lies at one device pixel a pixel, on a whole device pixel.
 void drawSmoothText(Surface& target, QPoint cellTopLeft, const QString& text) {
     const double scale = target.scale();
-    const std::int32_t ascent = textFonts()->ascent;
+    const std::int32_t ascent = currentFonts()->ascent;
     DevicePainter device(target);
     QPainter& painter = device.painter();
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.translate(toDevice(cellTopLeft.x(), scale), toDevice(cellTopLeft.y() + ascent, scale));
     painter.scale(scale, scale);
-    painter.setFont(textFonts()->smooth);
+    painter.setFont(currentFonts()->smooth);
     painter.setPen(Qt::black);
     drawRuns(painter, QPointF(0, 0),
-             laidOut(textFonts()->smooth, text, laidOutTexts().smooth, target.image()));
+             laidOut(currentFonts()->smooth, text, laidOutTexts().smooth, target.image()));
 }
 } // namespace
 
-bool loadTextFont() {
-    if (textFonts()) {
-        return true;
-    }
-    QString error;
-    const QString family = embeddedFontFamily(QStringLiteral(":/fonts/DejaVuSans.ttf"), error);
-    if (family.isEmpty()) {
-        return false;
-    }
+namespace {
+// The embedded font's family, registered once.
+QString& embeddedFamily() {
+    static QString family;
+    return family;
+}
+
+TextFonts makeFonts(const QString& family) {
     QFont font(family);
     font.setPixelSize(textPixelSize);
     font.setWeight(QFont::Normal);
@@ -148,17 +152,56 @@ bool loadTextFont() {
     for (char16_t letter = u' '; letter <= u'~'; ++letter) {
         widest = std::max(widest, pixelMetrics.horizontalAdvance(QChar(letter)));
     }
-    textFonts() = TextFonts{font,
-                            smooth,
-                            pixelMetrics.ascent(),
-                            pixelMetrics.height() + 1,
-                            widest + 1,
-                            pixelMetrics.maxWidth() + 1};
+    TextFonts fonts{withScriptFont(font),
+                    withScriptFont(smooth),
+                    pixelMetrics.ascent(),
+                    pixelMetrics.height() + 1,
+                    widest + 1,
+                    0,
+                    {}};
+    fonts.script = scriptFontFamily();
+    if (!fonts.script.isEmpty()) {
+        // The script font's letters sit on the embedded font's baseline with their own ascent
+        // and descent.
+        QFont script(fonts.script);
+        script.setPixelSize(textPixelSize);
+        const QFontMetrics scriptMetrics(script);
+        fonts.above = std::max(0, scriptMetrics.ascent() - fonts.ascent);
+        fonts.height = std::max(fonts.height, fonts.ascent + scriptMetrics.descent() + 1);
+    }
+    return fonts;
+}
+
+// The fonts for the script font chosen now: made again, and the layouts forgotten, when another
+// language chose another one.
+const TextFonts* currentFonts() {
+    std::optional<TextFonts>& fonts = textFonts();
+    if (!fonts) {
+        return nullptr;
+    }
+    if (fonts->script != scriptFontFamily()) {
+        fonts = makeFonts(embeddedFamily());
+        laidOutTexts() = {};
+    }
+    return &*fonts;
+}
+} // namespace
+
+bool loadTextFont() {
+    if (textFonts()) {
+        return true;
+    }
+    QString error;
+    embeddedFamily() = embeddedFontFamily(QStringLiteral(":/fonts/DejaVuSans.ttf"), error);
+    if (embeddedFamily().isEmpty()) {
+        return false;
+    }
+    textFonts() = makeFonts(embeddedFamily());
     return true;
 }
 
 void drawText(Surface& target, QPoint cellTopLeft, std::string_view text) {
-    if (!textFonts()) {
+    if (!currentFonts()) {
         return;
     }
     if (target.scale() == 1.0) {
@@ -168,14 +211,34 @@ void drawText(Surface& target, QPoint cellTopLeft, std::string_view text) {
     }
 }
 
+std::int32_t textWidth(std::string_view text) {
+    const TextFonts* fonts = currentFonts();
+    if (!fonts) {
+        return 0;
+    }
+    return QFontMetrics(fonts->pixels).horizontalAdvance(toQString(text));
+}
+
 QRect textBounds(QPoint cellTopLeft, std::string_view text) {
-    if (!textFonts()) {
+    const TextFonts* fonts = currentFonts();
+    if (!fonts) {
         return {cellTopLeft, QSize(0, 0)};
     }
     std::int32_t width = 0;
-    for (const char letter : text) {
-        width += letter >= ' ' && letter <= '~' ? textFonts()->widest : textFonts()->widestAny;
+    if (fonts->script.isEmpty() && std::all_of(text.begin(), text.end(), [](char letter) {
+            return letter >= ' ' && letter <= '~';
+        })) {
+        width = static_cast<std::int32_t>(text.size()) * fonts->widest;
+    } else {
+        // Letters of other scripts, and any text in a script font, are measured as laid out,
+        // joined and of their own widths, in
+        // both fonts: the smoothed one's unhinted advances may be a little wider.
+        const QString letters = toQString(text);
+        width = static_cast<std::int32_t>(
+                    std::ceil(std::max(QFontMetricsF(fonts->pixels).horizontalAdvance(letters),
+                                       QFontMetricsF(fonts->smooth).horizontalAdvance(letters)))) +
+                1;
     }
-    return QRect(cellTopLeft, QSize(width, textFonts()->height))
+    return QRect(cellTopLeft - QPoint(0, fonts->above), QSize(width, fonts->height + fonts->above))
         .adjusted(-inkMargin, -inkMargin, inkMargin, inkMargin);
 }

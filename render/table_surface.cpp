@@ -8,6 +8,7 @@
 #include "render/words.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -23,24 +24,47 @@ std::string& failureText() {
     return failure;
 }
 
+// The places below are the table's left to right; a right-to-left language sees them mirrored,
+// each text ending where it would begin.
+Rect place(Rect rect) {
+    return TableLayout::mirrored(rect, tableDirection());
+}
+
+Point textPlace(Point cell, std::string_view text) {
+    return TableLayout::mirroredTopLeft(cell, textWidth(text), tableDirection());
+}
+
+void drawLabel(Point cell, Caption caption) {
+    const std::string text = captionText(caption);
+    canvasLabel(textPlace(cell, text), text);
+}
+
+void drawFigure(Figure figure, Point cell, std::int32_t value) {
+    canvasFigure(figure, textPlace(cell, figureText(value)), value);
+}
+
 void drawHandLabels() {
-    canvasLabel(TableLayout::dealerLabel, captionText(Caption::dealersHand));
-    canvasLabel(TableLayout::playerLabel, captionText(Caption::playersHand));
+    drawLabel(TableLayout::dealerLabel, Caption::dealersHand);
+    drawLabel(TableLayout::playerLabel, Caption::playersHand);
 }
 
 void drawMoneyBox() {
-    canvasLabel(TableLayout::moneyLabel, captionText(Caption::money));
-    canvasLines(TableLayout::moneyFrame);
+    drawLabel(TableLayout::moneyLabel, Caption::money);
+    std::array<Point, TableLayout::moneyFrame.size()> frame = TableLayout::moneyFrame;
+    for (Point& point : frame) {
+        point = TableLayout::mirrored(point, tableDirection());
+    }
+    canvasLines(frame);
 }
 
 void drawCountRow(std::int32_t row, Caption label, Figure figure, std::int32_t value) {
     const std::int32_t y = TableLayout::countRect.top + row * TableLayout::countRowStep;
-    canvasLabel({TableLayout::countLabelColumn, y}, captionText(label));
-    canvasFigure(figure, {TableLayout::countFigureColumn, y}, value);
+    drawLabel({TableLayout::countLabelColumn, y}, label);
+    drawFigure(figure, {TableLayout::countFigureColumn, y}, value);
 }
 
 void drawCountPanel(const TableState& table) {
-    canvasClear(Area::countPanel, TableLayout::countRect);
+    canvasClear(Area::countPanel, place(TableLayout::countRect));
     const CountFigures figures = countFigures(table);
     drawCountRow(0, Caption::dealersCount, Figure::dealerCount, figures.dealer);
     drawCountRow(1, Caption::playersCount, Figure::playerCount, figures.player);
@@ -50,22 +74,25 @@ void drawCountPanel(const TableState& table) {
 }
 
 void drawMoneyPanel(const TableState& table) {
-    canvasClear(Area::moneyPanel, TableLayout::moneyRect);
-    canvasFigure(Figure::bank, TableLayout::moneyFigure, table.bank);
+    canvasClear(Area::moneyPanel, place(TableLayout::moneyRect));
+    drawFigure(Figure::bank, TableLayout::moneyFigure, table.bank);
 }
 
 void drawBetPanel(const TableState& table) {
-    canvasClear(Area::betPanel, TableLayout::betRect);
-    canvasLabel(TableLayout::betPanelOrigin, captionText(Caption::currentBet));
-    canvasFigure(Figure::bet, TableLayout::betFigure, table.bet);
+    canvasClear(Area::betPanel, place(TableLayout::betRect));
+    drawLabel(TableLayout::betPanelOrigin, Caption::currentBet);
+    drawFigure(Figure::bet, TableLayout::betFigure, table.bet);
 }
 
 // The badge of the hand's result, when it has one, after its last card.
 void drawBadge(const TableState& table, HandId hand, RoundEnd end) {
     if (const std::optional<HandResult> result = settlement(table, hand, end).result) {
         const BadgeKind kind = resultBadge(*result);
+        const std::int32_t width = canvasBadgeWidth(kind);
         canvasBadge(hand, kind,
-                    badgePosition(hand, handState(table, hand).slot, kind, canvasBadgeWidth(kind)));
+                    TableLayout::mirroredTopLeft(
+                        badgePosition(hand, handState(table, hand).slot, kind, width), width,
+                        tableDirection()));
     }
 }
 } // namespace
@@ -113,7 +140,7 @@ void rescaleTableSurface(double requested) {
 }
 
 void TablePainter::clearTable() {
-    canvasClear(Area::cardArea, TableLayout::tableRect);
+    canvasClear(Area::cardArea, place(TableLayout::tableRect));
     drawHandLabels();
 }
 
@@ -130,11 +157,13 @@ void TablePainter::paintBet() {
 }
 
 void TablePainter::paintSplitLabel() {
-    canvasSplitLabel(TableLayout::splitLabel);
+    canvasSplitLabel(textPlace(TableLayout::splitLabel, captionText(Caption::splitHand)));
 }
 
 void TablePainter::paintNextCard(HandId hand, const NextCard& next) {
-    canvasCard(hand, next, cardPosition(hand, next.slot));
+    canvasCard(hand, next,
+               TableLayout::mirroredTopLeft(cardPosition(hand, next.slot), SheetGeometry::cardWidth,
+                                            tableDirection()));
 }
 
 void TablePainter::paintResults(ResultTarget target, RoundEnd end) {

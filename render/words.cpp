@@ -1,7 +1,13 @@
 #include "render/words.h"
 
+#include "raster/script_font.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QTranslator>
 
@@ -248,24 +254,73 @@ QString chosenLanguage(const QStringList& uiLanguages, const QStringList& transl
     return QStringLiteral("en");
 }
 
+namespace {
+// The script of a language whose letters the table's embedded font lacks: it is drawn with a
+// font of the machine. Any for the others.
+QFontDatabase::WritingSystem machineFontScript(const QString& language) {
+    const QLocale locale(language);
+    switch (locale.language()) {
+    case QLocale::Chinese:
+        return locale.script() == QLocale::TraditionalHanScript ? QFontDatabase::TraditionalChinese
+                                                                : QFontDatabase::SimplifiedChinese;
+    case QLocale::Japanese:
+        return QFontDatabase::Japanese;
+    case QLocale::Korean:
+        return QFontDatabase::Korean;
+    default:
+        return QFontDatabase::Any;
+    }
+}
+
+// The table's script font, and behind the widgets' own font the same one, so that the buttons,
+// the menus and the About box draw the letters in that script's own shapes (Japanese and
+// Chinese share characters drawn differently). The layout direction follows the language:
+// Arabic mirrors the menu bar, the buttons and the table.
+void useLanguageLook(const QString& language) {
+    const QString family = useScriptFont(machineFontScript(language));
+    static const QFont widgetFont = QGuiApplication::font();
+    static bool fontChanged = false;
+    if (!family.isEmpty()) {
+        // The family the widgets' font resolves to stays first: a name such as "Sans Serif" is
+        // no family of its own, and would leave the script font drawing every letter.
+        QFont font = widgetFont;
+        font.setFamilies({QFontInfo(widgetFont).family(), family});
+        QGuiApplication::setFont(font);
+        fontChanged = true;
+    } else if (fontChanged) {
+        QGuiApplication::setFont(widgetFont);
+        fontChanged = false;
+    }
+    QGuiApplication::setLayoutDirection(language == u"en" ? Qt::LeftToRight
+                                                          : QLocale(language).textDirection());
+}
+} // namespace
+
 QString useLanguage(const QLocale& locale) {
     std::unique_ptr<QTranslator>& translator = installed();
     if (translator) {
         QCoreApplication::removeTranslator(translator.get());
         translator.reset();
     }
-    const QString language = chosenLanguage(locale.uiLanguages());
-    if (language == u"en") {
-        return language;
+    QString language = chosenLanguage(locale.uiLanguages());
+    if (language != u"en") {
+        auto loaded = std::make_unique<QTranslator>();
+        if (loaded->load(QStringLiteral("%1/quorvel_%2.qm")
+                             .arg(QLatin1String(translationFolder), language)) &&
+            QCoreApplication::installTranslator(loaded.get())) {
+            translator = std::move(loaded);
+        } else {
+            language = QStringLiteral("en");
+        }
     }
-    auto loaded = std::make_unique<QTranslator>();
-    if (!loaded->load(
-            QStringLiteral("%1/quorvel_%2.qm").arg(QLatin1String(translationFolder), language)) ||
-        !QCoreApplication::installTranslator(loaded.get())) {
-        return QStringLiteral("en");
-    }
-    translator = std::move(loaded);
+    useLanguageLook(language);
     return language;
+}
+
+TableLayout::Direction tableDirection() {
+    return QGuiApplication::layoutDirection() == Qt::RightToLeft
+               ? TableLayout::Direction::rightToLeft
+               : TableLayout::Direction::leftToRight;
 }
 
 std::string captionText(Caption caption) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/table_layout.h"
 #include "render/art/badges.h"
 #include "render/art/sprite_id.h"
 
@@ -18,7 +19,9 @@ class QLocale;
 
 // Chooses the language of the first of the locale's user-interface languages (as Qt reads them
 // from LANGUAGE, LC_ALL, LC_MESSAGES and LANG) that is English or has a translation; English when
-// none is. Returns the chosen language's code ("de"), or "en".
+// none is. Returns the chosen language's code ("de", "zh_TW", ...), or "en". The application's
+// layout direction and, for Chinese, Japanese and Korean, the font of that script (behind the
+// widgets' font and the table's) follow the language chosen.
 QString useLanguage(const QLocale& locale);
 // The languages the program speaks: "en", then each language it carries a translation for.
 QStringList carriedLanguages();
@@ -27,6 +30,8 @@ QString chosenLanguage(const QStringList& uiLanguages);
 // The same among the translations `translated` ("de", "zh_CN", ...): of several in one language,
 // the one in the same script, then of the same country.
 QString chosenLanguage(const QStringList& uiLanguages, const QStringList& translated);
+// The direction the table is laid out in: the application's layout direction.
+TableLayout::Direction tableDirection();
 
 // The labels of the hands, the count panel and the two figure panels.
 enum class Caption : std::uint8_t {

@@ -57,6 +57,7 @@ done
 recommends=$(dpkg-deb -f "$deb" Recommends)
 echo "Recommends: $recommends"
 echo "$recommends" | grep -Eq "(^|, )qt6-wayland( |,|$)" || fail "Recommends does not name qt6-wayland"
+echo "$recommends" | grep -Eq "(^|, )fonts-noto-cjk( |,|$)" || fail "Recommends does not name fonts-noto-cjk"
 outside=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v -e '^\./$' -e '^\./usr/' || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 

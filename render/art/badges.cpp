@@ -1,5 +1,6 @@
 #include "render/art/badges.h"
 
+#include "raster/script_font.h"
 #include "render/art/device_grid.h"
 #include "render/art/fonts.h"
 #include "render/art/sheet_colors.h"
@@ -32,10 +33,12 @@ void drawBadge(QPainter& painter, BadgeKind kind, std::int32_t width, const QStr
                const QString& word, bool smooth) {
     QRect box = badgeRect(kind, width);
     box.setWidth(frameWidth(kind, width));
-    painter.setFont(letteringFont(family, letteringPixelSize, smooth));
+    painter.setFont(withScriptFont(letteringFont(family, letteringPixelSize, smooth)));
     painter.fillRect(box, SheetColors::badge);
     frameBox(painter, box, SheetColors::black);
     painter.setPen(SheetColors::black);
+    // An Arabic word reads from the right: a figure in it stands at its left.
+    painter.setLayoutDirection(word.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     painter.drawText(box, Qt::AlignCenter, word);
 }
 
@@ -60,7 +63,7 @@ int letteringRoom(BadgeKind kind, std::int32_t width) {
 }
 
 QFont badgeLetteringFont(const QString& family) {
-    return letteringFont(family, letteringPixelSize, false);
+    return withScriptFont(letteringFont(family, letteringPixelSize, false));
 }
 
 QImage renderResultSheet(const QString& family, const BadgeWords& words) {

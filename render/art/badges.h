@@ -11,7 +11,8 @@
 #include <cstdint>
 
 // The result sheet: five 27-pixel rows, each with a framed yellow badge at its left edge, the
-// rest of the sheet white. `family` is the lettering font's family (fonts.h).
+// rest of the sheet white. `family` is the lettering font's family (fonts.h); the letters it lacks
+// come from the script font (raster/script_font.h).
 
 // The lettering of each badge, in row order.
 using BadgeWords = std::array<QString, SheetGeometry::badgeCount>;

@@ -29,6 +29,16 @@ const Language languages[] = {
     {"de", "Geben", "Datei", "Über Quorvel"},
     {"fr", "Distribuer", "Fichier", "À propos de Quorvel"},
     {"es", "Repartir", "Archivo", "Acerca de Quorvel"},
+    {"zh_CN", "发牌", "文件", "关于 Quorvel"},
+    {"zh_TW", "發牌", "檔案", "關於 Quorvel"},
+    {"ja", "ディール", "ファイル", "Quorvel について"},
+    {"ko", "딜", "파일", "Quorvel 정보"},
+    {"ru", "Раздать", "Файл", "О программе Quorvel"},
+    {"pt_BR", "Distribuir", "Arquivo", "Sobre o Quorvel"},
+    {"it", "Distribuisci", "File", "Informazioni su Quorvel"},
+    {"pl", "Rozdaj", "Plik", "O programie Quorvel"},
+    {"tr", "Dağıt", "Dosya", "Quorvel Hakkında"},
+    {"ar", "توزيع", "ملف", "حول Quorvel"},
 };
 
 // The game window started in a language; English again afterwards.
@@ -44,8 +54,20 @@ class LanguageTest : public WindowTest, public ::testing::WithParamInterface<Lan
     }
 };
 
+// Whether the widget's font, with what it falls back on, has a letter for each of `text`'s: no
+// empty box for a Chinese, Japanese or Korean character.
+bool hasEveryLetter(const QWidget& widget, const QString& text) {
+    const QFontMetrics metrics(widget.font());
+    for (const char32_t letter : text.toUcs4()) {
+        if (letter >= U' ' && !metrics.inFontUcs4(letter)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Whether `text` fits inside what the style leaves of `button` for its caption, with the style's
-// margin to spare.
+// margin to spare, and is drawn without an empty box.
 bool fitsButton(const QPushButton& button, const QString& text) {
     QStyleOptionButton option;
     option.initFrom(&button);
@@ -56,7 +78,7 @@ bool fitsButton(const QPushButton& button, const QString& text) {
     return metrics.horizontalAdvance(text) +
                    style.pixelMetric(QStyle::PM_ButtonMargin, &option, &button) <=
                room.width() &&
-           metrics.height() <= room.height();
+           metrics.height() <= room.height() && hasEveryLetter(button, text);
 }
 } // namespace
 
@@ -87,6 +109,8 @@ TEST_P(LanguageTest, TheAboutBoxShowsItsTextAndOkWhole) {
             QFontMetrics(text->font())
                 .boundingRect(inside, Qt::AlignHCenter | Qt::AlignTop, text->text())))
             << text->text().toStdString();
+        EXPECT_TRUE(hasEveryLetter(*text, text->text()) &&
+                    hasEveryLetter(*box, box->windowTitle()));
         EXPECT_TRUE(fitsButton(*ok, ok->text()));
         box->accept();
     });

@@ -5,7 +5,8 @@ Run inside a D-Bus session of its own, with DISPLAY set to a private X server:
     dbus-run-session -- /usr/bin/python3 orca_player.py QUORVEL_PROGRAM SCALE LOCALE
 
 The game runs at the screen scale SCALE (QT_SCALE_FACTOR) under the locale LOCALE (LANG, with
-LANGUAGE, LC_ALL and LC_MESSAGES unset): C.UTF-8 for English, de_DE.UTF-8 for German. A locale the
+LANGUAGE, LC_ALL and LC_MESSAGES unset): C.UTF-8 for English, de_DE.UTF-8 for German, ru_RU.UTF-8,
+zh_CN.UTF-8 and ar_EG.UTF-8 for Russian, Chinese and Arabic. A locale the
 system lacks is built into the temporary folder. Orca itself speaks English.
 
 It starts openbox, speech-dispatcher with a voice that writes each utterance to a file instead of
@@ -30,13 +31,23 @@ import time
 SKIPPED = 77  # the exit code when the test cannot run here
 
 # The game's words each step waits for, by the language of its locale; "dealer count" and "money"
-# are what is said before the figure.
+# are what is said before the figure (patterns: Orca hands a full-width colon on as ":").
 WORDS = {
     "en": {"deal": "Deal", "hit": "Hit", "stand": "Stand", "dealer count": "Dealers Count",
            "money": "Money", "exit": "Exit", "about": "About", "ok": "OK", "table": "Card table"},
     "de": {"deal": "Geben", "hit": "Ziehen", "stand": "Stehen", "dealer count": "Punkte des Gebers:",
            "money": "Geld:", "exit": "Beenden", "about": "Über", "ok": "OK", "table": "Spieltisch"},
+    "ru": {"deal": "Раздать", "hit": "Ещё", "stand": "Хватит", "dealer count": "Очки дилера:",
+           "money": "Деньги:", "exit": "Выход", "about": "О программе", "ok": "ОК",
+           "table": "Игровой стол"},
+    "zh": {"deal": "发牌", "hit": "要牌", "stand": "停牌", "dealer count": "庄家点数[:：]",
+           "money": "资金[:：]", "exit": "退出", "about": "关于", "ok": "确定", "table": "牌桌"},
+    "ar": {"deal": "توزيع", "hit": "سحب", "stand": "توقف", "dealer count": "مجموع الموزع:",
+           "money": "الرصيد:", "exit": "خروج", "about": "حول", "ok": "موافق",
+           "table": "طاولة الورق"},
 }
+# A figure after its words: a space or none (Chinese), then a full stop of the language.
+FIGURE = r" ?-?[0-9]+[.。]"
 
 SPEECHD_CONF = 'AddModule "capture" "sd_generic" "capture.conf"\n' \
     'DefaultModule capture\nAudioOutputMethod "libao"\n'
@@ -163,7 +174,7 @@ def locale_environment(name, folder):
 
 def play(program, scale, locale, folder):
     environment = private_environment(folder)
-    words = WORDS["de" if locale.startswith("de") else "en"]
+    words = WORDS.get(locale[:2], WORDS["en"])
     game_locale = locale_environment(locale, folder)
     if game_locale is None:
         sys.exit(SKIPPED)
@@ -201,14 +212,14 @@ def play(program, scale, locale, folder):
 
         while True:
             # a two-card 21 ends the round at once and leaves the focus on Deal
-            deal = press("space", r"notification .*%s [0-9]+\." % words["dealer count"],
+            deal = press("space", r"notification .*%s%s" % (words["dealer count"], FIGURE),
                          "the deal")
-            if words["money"] not in deal:
+            if not re.search(words["money"], deal):
                 deal = heard.wait_for(words["hit"] + " push button", "the focus on Hit")
                 break
         print("deal: " + deal, flush=True)
         press("Tab", words["stand"] + " push button", "Tab to Stand")
-        print("stand: " + press("space", r"notification .*%s -?[0-9]+\." % words["money"],
+        print("stand: " + press("space", r"notification .*%s%s" % (words["money"], FIGURE),
                                 "the settlement"), flush=True)
         press("F10", words["exit"], "the File menu at Exit")
         press("Right", words["about"], "the Help menu")

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 
@@ -143,3 +144,59 @@ TEST(Orca, AGermanPlayerHearsTheGameInGerman) {
         << steps["about"].toStdString();
     EXPECT_EQ(steps["exit code"].toStdString(), "0") << session.errors.toStdString();
 }
+
+namespace {
+// A language of each script the game speaks beside the Latin one: its locale, the button the
+// focus moves to after Deal, and what is heard after Deal: the player's two cards, the dealer's
+// hole card and up card, the two counts. "C" stands for a card's name; Orca hands a full-width
+// colon on as ":".
+struct HeardDeal {
+    const char* name;
+    const char* locale;
+    const char* hit;
+    const char* card;
+    const char* deal;
+};
+
+const HeardDeal heardDeals[] = {
+    {"Russian", "ru_RU.UTF-8", "Ещё",
+     "(?:туз|двойка|тройка|четвёрка|пятёрка|шестёрка|семёрка|восьмёрка|девятка|десятка|валет|"
+     "дама|король) (?:треф|бубён|червей|пик)",
+     "notification Рука игрока: C, C\\. Рука дилера: закрытая карта, C\\. Очки игрока: \\d+\\. "
+     "Очки дилера: \\d+\\."},
+    {"Chinese", "zh_CN.UTF-8", "要牌",
+     "(?:梅花|方块|红桃|黑桃)(?:A|二|三|四|五|六|七|八|九|十|J|Q|K)",
+     "notification "
+     "玩家手牌[:：]C、C。庄家手牌[:：]一张暗牌、C。玩家点数[:：]\\d+。庄家点数[:：]\\d+。"},
+    {"Arabic", "ar_EG.UTF-8", "سحب",
+     "(?:آس|اثنان|ثلاثة|أربعة|خمسة|ستة|سبعة|ثمانية|تسعة|عشرة|ولد|ملكة|ملك) "
+     "(?:سباتي|ديناري|قلب|بستوني)",
+     "notification يد اللاعب: C، C\\. يد الموزع: ورقة مقلوبة، C\\. مجموع اللاعب: \\d+\\. "
+     "مجموع الموزع: \\d+\\."},
+};
+
+class OrcaInLanguage : public testing::TestWithParam<HeardDeal> {};
+} // namespace
+
+// The game under the locale, Orca itself in English: after Deal the cards and counts are heard in
+// the game's language.
+TEST_P(OrcaInLanguage, APlayerHearsTheDealInTheGamesLanguage) {
+    Session session = playWithOrca("1", GetParam().locale);
+    if (session.skipped) {
+        GTEST_SKIP() << session.errors.toStdString();
+    }
+    ASSERT_TRUE(session.played) << session.errors.toStdString();
+    const QString deal = session.steps["deal"];
+    std::printf("heard after Deal: %s\n", deal.toUtf8().constData());
+    EXPECT_TRUE(heard(deal, QString::fromUtf8(GetParam().hit) + " push button"))
+        << deal.toStdString();
+    EXPECT_TRUE(heard(deal, QString::fromUtf8(GetParam().deal)
+                                .replace('C', '(' + QString::fromUtf8(GetParam().card) + ')')))
+        << deal.toStdString();
+    EXPECT_EQ(session.steps["exit code"].toStdString(), "0") << session.errors.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, OrcaInLanguage, testing::ValuesIn(heardDeals),
+                         [](const testing::TestParamInfo<HeardDeal>& info) {
+                             return std::string(info.param.name);
+                         });

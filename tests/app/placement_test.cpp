@@ -29,4 +29,8 @@ TEST(WindowPlacement, TheFrameIsTakenOffTheOuterSize) {
         const QSize client = clientSizeFor(each.frame, each.menuBarHeight);
         EXPECT_GE(client.height() - each.menuBarHeight, tableExtent.height());
     }
+    // mirrored for a right-to-left language, the hands and the Deal button end 10 pixels before
+    // the table's right edge, and stay in view
+    EXPECT_EQ(clientSizeFor({10, 60, 10, 10}, 30, TableLayout::Direction::rightToLeft),
+              QSize(590, 436));
 }

@@ -63,6 +63,40 @@ const LanguageRound rounds[] = {
      "Mano del crupier: una carta boca abajo, siete de picas. Mano del jugador: ocho de "
      "corazones, reina de picas. Segunda mano: ocho de diamantes, nueve de diamantes. Total del "
      "crupier: 7. Total del jugador: 18. Total de la segunda mano: 17. Apuesta: 5. Dinero: 1000."},
+    {"zh_CN", "finished", finished, "DS",
+     "庄家手牌：黑桃六、梅花J、梅花九，爆牌。玩家手牌：红桃A、方块七，赢了。庄家点数：25。"
+     "玩家点数：18。当前下注：5。资金：1005。"},
+    {"zh_TW", "finished", finished, "DS",
+     "莊家手牌：黑桃六、梅花J、梅花九，爆牌。玩家手牌：紅心A、方塊七，贏了。莊家點數：25。"
+     "玩家點數：18。目前下注：5。資金：1005。"},
+    {"ja", "finished", finished, "DS",
+     "ディーラーの手札はスペードの6、クラブのジャック、クラブの9で、バーストです。プレイヤーの"
+     "手札はハートのエース、ダイヤの7で、勝ちです。ディーラーの合計は25です。プレイヤーの合計は"
+     "18です。現在のベットは5です。所持金は1005です。"},
+    {"ko", "finished", finished, "DS",
+     "딜러의 패: 스페이드 6, 클로버 잭, 클로버 9. 결과: 버스트. 플레이어의 패: 하트 에이스, "
+     "다이아몬드 7. 결과: 승리. 딜러 점수 25점. 플레이어 점수 18점. 현재 베팅 5. 보유금 1005."},
+    {"ru", "finished", finished, "DS",
+     "Рука дилера: шестёрка пик, валет треф, девятка треф — перебор. Рука игрока: туз червей, "
+     "семёрка бубён — выигрыш. Очки дилера: 25. Очки игрока: 18. Ставка: 5. Деньги: 1005."},
+    {"pt_BR", "finished", finished, "DS",
+     "Mão do crupiê: seis de espadas, valete de paus, nove de paus. Resultado: estouro. Mão do "
+     "jogador: ás de copas, sete de ouros. Resultado: vitória. Total do crupiê: 25. Total do "
+     "jogador: 18. Aposta atual: 5. Saldo: 1005."},
+    {"it", "finished", finished, "DS",
+     "Mano del banco: sei di picche, fante di fiori, nove di fiori. Esito: sballo. Mano del "
+     "giocatore: asso di cuori, sette di quadri. Esito: vittoria. Punti del banco: 25. Punti del "
+     "giocatore: 18. Puntata: 5. Credito: 1005."},
+    {"pl", "finished", finished, "DS",
+     "Ręka krupiera: szóstka pik, walet trefl, dziewiątka trefl. Wynik: fura. Ręka gracza: as "
+     "kier, siódemka karo. Wynik: wygrana. Punkty krupiera: 25. Punkty gracza: 18. Stawka: 5. "
+     "Saldo: 1005."},
+    {"tr", "finished", finished, "DS",
+     "Krupiyenin eli: maça altı, sinek vale, sinek dokuz. El patladı. Oyuncunun eli: kupa as, "
+     "karo yedi. El kazandı. Krupiye puanı: 25. Oyuncu puanı: 18. Mevcut bahis: 5. Para: 1005."},
+    {"ar", "finished", finished, "DS",
+     "يد الموزع: ستة بستوني، ولد سباتي، تسعة سباتي، تجاوز الواحد والعشرين. يد اللاعب: آس قلب، "
+     "سبعة ديناري، فوز. مجموع الموزع: 25. مجموع اللاعب: 18. الرهان الحالي: 5. الرصيد: 1005."},
 };
 #undef NBSP
 
@@ -130,10 +164,23 @@ TEST(Languages, EveryTranslationHasItsRoundsWrittenByHand) {
 
 TEST(Languages, TheFirstUserInterfaceLanguageThatIsEnglishOrTranslatedIsChosen) {
     const std::pair<QStringList, QString> choices[] = {
-        {{"de-DE", "de"}, "de"}, {{"fr-CA"}, "fr"},
-        {{"es-MX", "es"}, "es"}, {{"it-IT", "es-ES"}, "es"},
-        {{"en-GB", "de"}, "en"}, {{"it-IT", "pt-BR"}, "en"},
-        {{"C"}, "en"},           {{}, "en"},
+        {{"de-DE", "de"}, "de"},
+        {{"fr-CA"}, "fr"},
+        {{"es-MX", "es"}, "es"},
+        {{"sv-SE", "es-ES"}, "es"},
+        {{"en-GB", "de"}, "en"},
+        {{"sv-SE", "nl-NL"}, "en"},
+        {{"C"}, "en"},
+        {{}, "en"},
+        // Chinese by its script; Portuguese of Portugal reads the Brazilian translation
+        {{"zh-TW"}, "zh_TW"},
+        {{"zh-HK"}, "zh_TW"},
+        {{"zh-Hant"}, "zh_TW"},
+        {{"zh-CN"}, "zh_CN"},
+        {{"zh-SG"}, "zh_CN"},
+        {{"zh-Hans"}, "zh_CN"},
+        {{"zh"}, "zh_CN"},
+        {{"pt-PT"}, "pt_BR"},
     };
     for (const auto& [uiLanguages, chosen] : choices) {
         EXPECT_EQ(chosenLanguage(uiLanguages), chosen) << uiLanguages.join(',').toStdString();

@@ -1,26 +1,64 @@
+#include "render/words.h"
 #include "table_picture.h"
 
 #include <QDir>
 #include <QImage>
+#include <QLocale>
+
+namespace {
+// The finished split round of the reference pictures: bet 15; split eights; 8C 3C doubled with
+// KS to 21; 8H 2D hit with 9C to 19; the dealer draws 9H and busts.
+constexpr const char* referenceDraws = "8C 10D 8H 6S 3C 2D KS 9C 9H";
+constexpr const char* referenceButtons = "TDPXHS";
+
+// The picture drawn against the committed one, pixel for pixel; with QUORVEL_UPDATE_REFERENCE set
+// it becomes the committed one. Each run leaves the picture it drew in <build>/artifacts.
+void compareWithReference(const QImage& drawn, const QString& name) {
+    const QString artifact = QStringLiteral(ARTIFACTS_DIR "/") + name;
+    const QString reference = QStringLiteral(REFERENCE_DIR "/") + name;
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral(ARTIFACTS_DIR)));
+    EXPECT_TRUE(drawn.save(artifact));
+    if (qEnvironmentVariableIsSet("QUORVEL_UPDATE_REFERENCE")) {
+        ASSERT_TRUE(drawn.save(reference));
+        GTEST_SKIP() << "reference picture written to " << reference.toStdString();
+    }
+    const QImage committed = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(committed.isNull()) << "no reference picture at " << reference.toStdString();
+    EXPECT_EQ(drawn, committed) << "compare " << artifact.toStdString() << " with "
+                                << reference.toStdString();
+}
+
+// The table drawn from the start in a translation; English again afterwards.
+class TranslatedTable : public TablePicture, public testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(useLanguage(QLocale(QString::fromLatin1(GetParam()))), GetParam());
+        TablePicture::SetUp();
+    }
+    void TearDown() override {
+        TablePicture::TearDown();
+        useLanguage(QLocale(QLocale::English));
+    }
+};
+} // namespace
 
 // The whole back buffer after a finished split round, pixel for pixel against the committed
-// picture. When the art or the text changes on purpose, regenerate the picture with
+// picture. When the art or the text changes on purpose, regenerate the pictures with
 //   sh tools/update-reference.sh
-// (or QUORVEL_UPDATE_REFERENCE=1 ctest --test-dir <build> -R TableReference) and look at it.
-// Every run also leaves the picture it drew in <build>/artifacts/table.png.
+// (or QUORVEL_UPDATE_REFERENCE=1 ctest --test-dir <build> -R TableReference) and look at them.
 TEST_F(TablePicture, TableReference) {
-    play("8C 10D 8H 6S 3C 2D KS 9C 9H", "TDPXHS", 2026);
-    // bet 15; split eights; 8C 3C doubled with KS to 21; 8H 2D hit with 9C to 19; the dealer
-    // draws 9H and busts
-    const QImage& drawn = back();
-    ASSERT_TRUE(QDir().mkpath(QStringLiteral(ARTIFACTS_DIR)));
-    EXPECT_TRUE(drawn.save(QStringLiteral(ARTIFACTS_DIR "/table.png")));
-    if (qEnvironmentVariableIsSet("QUORVEL_UPDATE_REFERENCE")) {
-        ASSERT_TRUE(drawn.save(QStringLiteral(REFERENCE_PICTURE)));
-        GTEST_SKIP() << "reference picture written to " REFERENCE_PICTURE;
-    }
-    const QImage reference =
-        QImage(QStringLiteral(REFERENCE_PICTURE)).convertToFormat(QImage::Format_RGB32);
-    ASSERT_FALSE(reference.isNull()) << "no reference picture at " REFERENCE_PICTURE;
-    EXPECT_EQ(drawn, reference) << "compare " ARTIFACTS_DIR "/table.png with " REFERENCE_PICTURE;
+    play(referenceDraws, referenceButtons, 2026);
+    compareWithReference(back(), QStringLiteral("table.png"));
 }
+
+// The same round in Simplified Chinese, its letters from the machine's Chinese font, and in
+// Arabic, the table mirrored and the letters joined.
+TEST_P(TranslatedTable, TableReference) {
+    play(referenceDraws, referenceButtons, 2026);
+    compareWithReference(back(), QStringLiteral("table_%1.png").arg(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedTable, testing::Values("zh_CN", "ar"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param);
+                         });
