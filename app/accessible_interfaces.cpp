@@ -57,18 +57,23 @@ class ButtonAccessible : public DeviceRectAccessible {
 
 class TableAccessible : public DeviceRectAccessible {
   public:
-    explicit TableAccessible(QWidget* table) : DeviceRectAccessible(table, QAccessible::Canvas) {}
+    explicit TableAccessible(TableWidget* table)
+        : DeviceRectAccessible(table, QAccessible::Canvas) {}
 
     QString text(QAccessible::Text kind) const override {
         switch (kind) {
         case QAccessible::Name:
             return tableName();
         case QAccessible::Description:
-            return QString::fromStdString(tableWords(tableContent()));
+            return QString::fromStdString(tableWords(tableContent(tableWidget().canvas())));
         default:
             return DeviceRectAccessible::text(kind);
         }
     }
+
+  private:
+    // The description is read from the drawing record of the widget's own canvas.
+    const TableWidget& tableWidget() const { return *static_cast<TableWidget*>(widget()); }
 };
 
 class AnnouncerAccessible : public DeviceRectAccessible {

@@ -1,6 +1,7 @@
 #include "app/keyboard_play.h"
 
 #include "app/announcer.h"
+#include "app/table_widget.h"
 #include "render/change_words.h"
 #include "render/table_content.h"
 
@@ -35,7 +36,7 @@ void focusActiveItem(QMenu& popup) {
 }
 } // namespace
 
-KeyboardPlay::KeyboardPlay(const Buttons& buttons, QWidget& table, QMenuBar& menu,
+KeyboardPlay::KeyboardPlay(const Buttons& buttons, TableWidget& table, QMenuBar& menu,
                            Announcer& announcer)
     : buttons_(buttons), table_(table), window_(*table.window()), menu_(menu),
       announcer_(announcer) {
@@ -148,7 +149,7 @@ KeyboardPlay::Before KeyboardPlay::beforeCommand() const {
     // Words that cannot be made for want of memory are left unsaid; the round goes on.
     try {
         if (active_) {
-            before.table = tableContent();
+            before.table = tableContent(table_.canvas());
         }
     } catch (const std::bad_alloc&) {
     }
@@ -161,7 +162,8 @@ void KeyboardPlay::afterCommand(ControlId pressed, const Before& before) {
     }
     try {
         if (before.table) {
-            announcer_.say(QString::fromStdString(changeWords(*before.table, tableContent())));
+            announcer_.say(
+                QString::fromStdString(changeWords(*before.table, tableContent(table_.canvas()))));
         }
     } catch (const std::bad_alloc&) {
     }

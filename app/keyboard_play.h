@@ -13,6 +13,7 @@ class QMenuBar;
 class QPushButton;
 class QShortcut;
 class QWidget;
+class TableWidget;
 
 // Play by keyboard, and by speech while assistive technology is active (it may start after the
 // game). The nine buttons take Tab focus in screen order, Deal first; Space and Return press the
@@ -23,7 +24,7 @@ class QWidget;
 // focus after the buttons, and each button command is followed by the words of what it changed.
 class KeyboardPlay : public QObject, public QAccessible::ActivationObserver {
   public:
-    KeyboardPlay(const Buttons& buttons, QWidget& table, QMenuBar& menu, Announcer& announcer);
+    KeyboardPlay(const Buttons& buttons, TableWidget& table, QMenuBar& menu, Announcer& announcer);
     ~KeyboardPlay() override;
     KeyboardPlay(const KeyboardPlay&) = delete;
     KeyboardPlay& operator=(const KeyboardPlay&) = delete;
@@ -52,7 +53,7 @@ class KeyboardPlay : public QObject, public QAccessible::ActivationObserver {
     void focusAfter(ControlId pressed, QPushButton& focused);
 
     const Buttons& buttons_;
-    QWidget& table_;
+    TableWidget& table_;
     QWidget& window_;
     QMenuBar& menu_;
     Announcer& announcer_;

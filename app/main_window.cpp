@@ -20,8 +20,8 @@
 #include <new>
 
 MainWindow::MainWindow()
-    : client_(new QWidget(this)), table_(new TableWidget(client_)),
-      view_(state_, *table_, buttons_), announcer_(new Announcer(client_)) {
+    : client_(new QWidget(this)), table_(new TableWidget(canvas_, client_)),
+      view_(canvas_, state_, *table_, buttons_), announcer_(new Announcer(client_)) {
     installAccessibleInterfaces();
     setWindowTitle(QLatin1String(productName));
     buildMenu();
@@ -35,7 +35,7 @@ MainWindow::MainWindow()
 MainWindow::~MainWindow() {
     keyboard_.reset();
     if (surfaceMade_) {
-        releaseTableSurface();
+        releaseTableSurface(canvas_);
     }
 }
 
@@ -45,8 +45,8 @@ bool MainWindow::create() {
         tableInit(state_);
         step = "the table picture";
         surfaceMade_ = true;
-        if (!createTableSurface(state_, table_->devicePixelRatioF())) {
-            failure_ = "cannot load " + tableSurfaceFailure();
+        if (!createTableSurface(canvas_, state_, table_->devicePixelRatioF())) {
+            failure_ = "cannot load " + tableSurfaceFailure(canvas_);
             return false;
         }
         step = "the buttons";
@@ -54,7 +54,7 @@ bool MainWindow::create() {
         keyboard_ = std::make_unique<KeyboardPlay>(buttons_, *table_, *menuBar(), *announcer_);
         // what the first Deal would otherwise draw for the first time
         table_->afterFirstFrame([this] {
-            prepareTableArt(state_);
+            prepareTableArt(canvas_, state_);
             for (TableButton* button : buttons_) {
                 button->prepareLooks();
             }

@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/window_view.h"
+#include "render/canvas.h"
 
 #include <QMainWindow>
 
@@ -31,6 +32,8 @@ class MainWindow : public QMainWindow {
     TableWidget& table() { return *table_; }
     // The state of the window's table, which its round logic plays.
     TableState& tableState() { return state_; }
+    // The window's table picture and its record of what is drawn.
+    Canvas& canvas() { return canvas_; }
     QPushButton& button(ControlId id) { return *buttons_[id]; }
 
   protected:
@@ -45,6 +48,7 @@ class MainWindow : public QMainWindow {
     bool surfaceMade_ = false;
     bool fittedToFrame_ = false;
     TableState state_;
+    Canvas canvas_;
     QWidget* client_; // the area below the menu bar
     TableWidget* table_;
     Buttons buttons_{};

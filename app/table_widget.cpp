@@ -12,7 +12,7 @@
 
 #include <utility>
 
-TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
+TableWidget::TableWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(TableLayout::backBufferWidth, TableLayout::backBufferHeight);
 }
@@ -20,7 +20,7 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
 void TableWidget::paintEvent(QPaintEvent* event) {
     // Moved to a screen of another device pixel ratio, or the screen's own scale changed: Qt
     // repaints the whole window, and the picture is drawn again at the new ratio first.
-    rescaleTableSurface(devicePixelRatioF());
+    rescaleTableSurface(canvas_, devicePixelRatioF());
     if (afterFirstFrame_ && !idle_) {
         // The window system gets the frame when the loop is about to wait (the X11 connection is
         // flushed then): a zero timer would run the work before the frame goes out.
@@ -30,8 +30,8 @@ void TableWidget::paintEvent(QPaintEvent* event) {
                             std::exchange(afterFirstFrame_, {})();
                         });
     }
-    markShown(event->region());
-    const QImage& image = backBuffer().image();
+    markShown(canvas_, event->region());
+    const QImage& image = backBuffer(canvas_).image();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (image.devicePixelRatio() == 1.0) {

@@ -5,8 +5,9 @@
 
 #include <QPushButton>
 
-WindowView::WindowView(const TableState& state, QWidget& table, const Buttons& buttons)
-    : TablePainter(state), table_(table), buttons_(buttons) {}
+WindowView::WindowView(Canvas& canvas, const TableState& state, QWidget& table,
+                       const Buttons& buttons)
+    : TablePainter(canvas, state), table_(table), buttons_(buttons) {}
 
 void WindowView::enableButton(ControlId id, bool enabled) {
     buttons_[id]->setEnabled(enabled);
@@ -14,7 +15,7 @@ void WindowView::enableButton(ControlId id, bool enabled) {
 
 void WindowView::invalidateRect(const Rect& rect) {
     // Only what changed in it is copied to the screen.
-    invalid_ += unshownPart(toQRect(rect));
+    invalid_ += unshownPart(canvas(), toQRect(rect));
 }
 
 void WindowView::updateWindow() {

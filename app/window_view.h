@@ -11,7 +11,7 @@ class QWidget;
 // window operations act on the buttons and the table area.
 class WindowView : public TablePainter {
   public:
-    WindowView(const TableState& state, QWidget& table, const Buttons& buttons);
+    WindowView(Canvas& canvas, const TableState& state, QWidget& table, const Buttons& buttons);
 
     void enableButton(ControlId id, bool enabled) override;
     void invalidateRect(const Rect& rect) override;

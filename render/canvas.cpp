@@ -25,63 +25,45 @@
 #include <vector>
 
 namespace {
-struct Canvas {
-    std::unique_ptr<Surface> backBuffer;
-    std::unique_ptr<SpriteSheet> cards;
-    std::unique_ptr<SpriteSheet> results;
-    // How wide each badge of the result sheet is, in the player's language.
-    BadgeWidths badgeWidths = SheetGeometry::badgeCopyWidths;
-    std::vector<DrawOp> kept;
-    // Where the back buffer may be other than the table's green: the fills clear only this.
-    std::vector<QRect> inked;
-    // What was drawn since the screen last showed it.
-    std::vector<QRect> unshown;
-};
-
-Canvas& canvas() {
-    static Canvas all;
-    return all;
-}
-
 // Where the sprite lies in its sheet; a badge is as wide as the player's language has it.
-QRect sheetRect(SpriteId sprite) {
+QRect sheetRect(SpriteId sprite, const BadgeWidths& badgeWidths) {
     QRect rect = spriteRect(sprite);
     if (sprite.kind == SpriteId::Kind::badge) {
-        rect.setWidth(canvas().badgeWidths[static_cast<std::size_t>(sprite.row)]);
+        rect.setWidth(badgeWidths[static_cast<std::size_t>(sprite.row)]);
     }
     return rect;
 }
 
-void copySpriteTo(Surface& target, Point topLeft, SpriteId sprite) {
-    Canvas& all = canvas();
-    SpriteSheet& sheet = sheetOf(sprite) == SheetId::cards ? *all.cards : *all.results;
-    copySprite(target, toQPoint(topLeft), sheet, spriteNumber(sprite), sheetRect(sprite));
+void copySpriteTo(Canvas& canvas, Surface& target, Point topLeft, SpriteId sprite) {
+    SpriteSheet& sheet = sheetOf(sprite) == SheetId::cards ? *canvas.cards : *canvas.results;
+    copySprite(target, toQPoint(topLeft), sheet, spriteNumber(sprite),
+               sheetRect(sprite, canvas.badgeWidths));
 }
 
-void drawOn(Surface& target, const ClearOp& op) {
+void drawOn(Canvas&, Surface& target, const ClearOp& op) {
     fillRect(target, toQRect(op.area), tableGreen);
 }
 
-void drawOn(Surface& target, const LinesOp& op) {
+void drawOn(Canvas&, Surface& target, const LinesOp& op) {
     std::vector<QPoint> line;
     std::transform(op.points.begin(), op.points.end(), std::back_inserter(line), toQPoint);
     drawWhitePolyline(target, line);
 }
 
-template <TextOp Op> void drawOn(Surface& target, const Op& op) {
+template <TextOp Op> void drawOn(Canvas&, Surface& target, const Op& op) {
     drawText(target, toQPoint(op.at), textOf(op));
 }
 
-void drawOn(Surface& target, const CardOp& op) {
-    copySpriteTo(target, op.at, cardSprite(op.faceDown, op.card));
+void drawOn(Canvas& canvas, Surface& target, const CardOp& op) {
+    copySpriteTo(canvas, target, op.at, cardSprite(op.faceDown, op.card));
 }
 
-void drawOn(Surface& target, const BadgeOp& op) {
-    copySpriteTo(target, op.at, badgeSprite(op.badge));
+void drawOn(Canvas& canvas, Surface& target, const BadgeOp& op) {
+    copySpriteTo(canvas, target, op.at, badgeSprite(op.badge));
 }
 
-void replay(const DrawOp& op, Surface& target) {
-    std::visit([&](const auto& each) { drawOn(target, each); }, op);
+void replay(Canvas& canvas, const DrawOp& op, Surface& target) {
+    std::visit([&](const auto& each) { drawOn(canvas, target, each); }, op);
 }
 
 // Rectangles past this many are joined into the one that bounds them: still every pixel they held,
@@ -106,17 +88,16 @@ void note(std::vector<QRect>& rects, const QRect& rect) {
 
 // A fill of the green paints only what is not green already: the same picture, and a new round
 // touches the few pixels the last one drew rather than the whole card area.
-void clearInked(const Rect& area) {
-    Canvas& all = canvas();
+void clearInked(Canvas& canvas, const Rect& area) {
     const QRect cleared = toQRect(area);
-    for (const QRect& ink : all.inked) {
+    for (const QRect& ink : canvas.inked) {
         const QRect stale = ink & cleared;
         if (!stale.isEmpty()) {
-            fillRect(*all.backBuffer, stale, tableGreen);
-            note(all.unshown, stale.adjusted(-1, -1, 1, 1));
+            fillRect(*canvas.backBuffer, stale, tableGreen);
+            note(canvas.unshown, stale.adjusted(-1, -1, 1, 1));
         }
     }
-    std::erase_if(all.inked, [&](const QRect& ink) { return cleared.contains(ink); });
+    std::erase_if(canvas.inked, [&](const QRect& ink) { return cleared.contains(ink); });
 }
 
 std::vector<QRect> inkOf(std::span<const DrawOp> ops) {
@@ -130,29 +111,28 @@ std::vector<QRect> inkOf(std::span<const DrawOp> ops) {
 }
 
 // Draws the operation and keeps it; an opaque one lets go of what it covers entirely.
-void draw(DrawOp op) {
-    Canvas& all = canvas();
-    if (!all.backBuffer) {
+void draw(Canvas& canvas, DrawOp op) {
+    if (!canvas.backBuffer) {
         return;
     }
     if (const ClearOp* clear = std::get_if<ClearOp>(&op)) {
-        clearInked(clear->area);
+        clearInked(canvas, clear->area);
     } else {
-        replay(op, *all.backBuffer);
+        replay(canvas, op, *canvas.backBuffer);
         const QRect area = touched(op);
-        note(all.inked, area);
-        note(all.unshown, area);
+        note(canvas.inked, area);
+        note(canvas.unshown, area);
     }
     if (const std::optional<Rect> area = opaqueArea(op)) {
-        std::erase_if(all.kept, [&](const DrawOp& earlier) { return covers(*area, earlier); });
+        std::erase_if(canvas.kept, [&](const DrawOp& earlier) { return covers(*area, earlier); });
     }
-    all.kept.push_back(std::move(op));
+    canvas.kept.push_back(std::move(op));
 }
 
 // A sprite drawn again by the art at a device size; the sheet's own picture enlarged when the art
 // cannot be drawn.
-QImage paintSprite(const Surface& picture, std::int32_t number, std::int32_t width,
-                   std::int32_t height) {
+QImage paintSprite(const Surface& picture, const BadgeWidths& badgeWidths, std::int32_t number,
+                   std::int32_t width, std::int32_t height) {
     static constexpr std::array<SpriteId, spriteCount> sprites = allSprites();
     const SpriteId sprite = sprites[static_cast<std::size_t>(number)];
     QString error;
@@ -165,15 +145,18 @@ QImage paintSprite(const Surface& picture, std::int32_t number, std::int32_t wid
                    : renderCardSprite(sprite, size, family);
     }
     return picture.image()
-        .copy(sheetRect(sprite))
+        .copy(sheetRect(sprite, badgeWidths))
         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-std::unique_ptr<SpriteSheet> makeSheet(std::unique_ptr<Surface> picture) {
+// `badgeWidths` as the sheet has its badges; the card sheet has none.
+std::unique_ptr<SpriteSheet> makeSheet(std::unique_ptr<Surface> picture,
+                                       const BadgeWidths& badgeWidths) {
     const Surface* own = picture.get();
     return std::make_unique<SpriteSheet>(
-        std::move(picture), [own](std::int32_t number, std::int32_t width, std::int32_t height) {
-            return paintSprite(*own, number, width, height);
+        std::move(picture),
+        [own, badgeWidths](std::int32_t number, std::int32_t width, std::int32_t height) {
+            return paintSprite(*own, badgeWidths, number, width, height);
         });
 }
 
@@ -224,51 +207,49 @@ std::unique_ptr<Surface> greenBackBuffer(double scale) {
 
 } // namespace
 
-std::span<const DrawOp> keptOperations() {
-    return canvas().kept;
+std::span<const DrawOp> keptOperations(const Canvas& canvas) {
+    return canvas.kept;
 }
 
-void openCanvas(double scale, std::string& failure) {
-    Canvas& all = canvas();
-    all.kept.clear();
-    all.backBuffer = greenBackBuffer(scale);
-    all.inked.clear();
-    all.unshown.clear(); // the window's first paint shows all of it
-    all.cards = makeSheet(loadSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth,
-                                    SheetGeometry::cardSheetHeight, failure));
-    all.results = makeSheet(loadResultSheet(all.badgeWidths, failure));
+void openCanvas(Canvas& canvas, double scale, std::string& failure) {
+    canvas.kept.clear();
+    canvas.backBuffer = greenBackBuffer(scale);
+    canvas.inked.clear();
+    canvas.unshown.clear(); // the window's first paint shows all of it
+    canvas.cards = makeSheet(loadSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth,
+                                       SheetGeometry::cardSheetHeight, failure),
+                             SheetGeometry::badgeCopyWidths);
+    std::unique_ptr<Surface> results = loadResultSheet(canvas.badgeWidths, failure);
+    canvas.results = makeSheet(std::move(results), canvas.badgeWidths);
 }
 
-void releaseTableSurface() {
-    Canvas& all = canvas();
-    all.backBuffer.reset();
-    all.cards.reset();
-    all.results.reset();
-    all.kept.clear();
-    all.kept.shrink_to_fit();
-    all.inked.clear();
-    all.unshown.clear();
+void releaseTableSurface(Canvas& canvas) {
+    canvas.backBuffer.reset();
+    canvas.cards.reset();
+    canvas.results.reset();
+    canvas.kept.clear();
+    canvas.kept.shrink_to_fit();
+    canvas.inked.clear();
+    canvas.unshown.clear();
 }
 
-void redrawCanvas(double scale) {
-    Canvas& all = canvas();
-    if (!all.backBuffer) {
+void redrawCanvas(Canvas& canvas, double scale) {
+    if (!canvas.backBuffer) {
         return;
     }
-    all.cards->forgetSprites();
-    all.results->forgetSprites();
-    all.backBuffer.reset(); // never two back buffers at once
-    all.backBuffer = greenBackBuffer(scale);
-    for (const DrawOp& op : all.kept) {
-        replay(op, *all.backBuffer);
+    canvas.cards->forgetSprites();
+    canvas.results->forgetSprites();
+    canvas.backBuffer.reset(); // never two back buffers at once
+    canvas.backBuffer = greenBackBuffer(scale);
+    for (const DrawOp& op : canvas.kept) {
+        replay(canvas, op, *canvas.backBuffer);
     }
-    all.inked = inkOf(all.kept);
-    all.unshown.clear(); // drawn again inside the paint that shows the whole window
+    canvas.inked = inkOf(canvas.kept);
+    canvas.unshown.clear(); // drawn again inside the paint that shows the whole window
 }
 
-void prepareTableArt(const TableState& table) {
-    Canvas& all = canvas();
-    if (!all.backBuffer) {
+void prepareTableArt(Canvas& canvas, const TableState& table) {
+    if (!canvas.backBuffer) {
         return;
     }
     // What the next Deal draws: its four cards (the hole card face down, and face up at a
@@ -276,21 +257,22 @@ void prepareTableArt(const TableState& table) {
     // card lands, and kept by its sheet; the scratch surface is too small to take any of it.
     // The other faces are drawn when first dealt: keeping all 52 ready would hold 5.7 MB at
     // twice the pixels.
-    Surface scratch(SheetGeometry::cardWidth, SheetGeometry::cardHeight, all.backBuffer->scale());
+    Surface scratch(SheetGeometry::cardWidth, SheetGeometry::cardHeight,
+                    canvas.backBuffer->scale());
     const Point origin = TableLayout::playerOrigin;
-    copySpriteTo(scratch, origin, backSprite());
+    copySpriteTo(canvas, scratch, origin, backSprite());
     for (const Card& card : nextDealCards(table)) {
-        copySpriteTo(scratch, origin, faceSprite(card.suit, card.rank));
+        copySpriteTo(canvas, scratch, origin, faceSprite(card.suit, card.rank));
     }
     for (std::int32_t kind = 0; kind < SheetGeometry::badgeCount; ++kind) {
-        copySpriteTo(scratch, origin, badgeSprite(static_cast<BadgeKind>(kind)));
+        copySpriteTo(canvas, scratch, origin, badgeSprite(static_cast<BadgeKind>(kind)));
     }
     drawText(scratch, {0, 0}, "-0123456789");
 }
 
-QRegion unshownPart(const QRect& within) {
+QRegion unshownPart(const Canvas& canvas, const QRect& within) {
     std::vector<QRect> parts;
-    for (const QRect& rect : canvas().unshown) {
+    for (const QRect& rect : canvas.unshown) {
         if (const QRect part = rect & within; !part.isEmpty()) {
             parts.push_back(part);
         }
@@ -316,60 +298,61 @@ QRegion unshownPart(const QRect& within) {
     return region;
 }
 
-void markShown(const QRegion& region) {
+void markShown(Canvas& canvas, const QRegion& region) {
     std::vector<QRect> still;
-    for (const QRect& rect : canvas().unshown) {
+    for (const QRect& rect : canvas.unshown) {
         for (const QRect& part : QRegion(rect) - region) {
             note(still, part);
         }
     }
-    canvas().unshown = std::move(still);
+    canvas.unshown = std::move(still);
 }
 
-const Surface& backBuffer() {
+const Surface& backBuffer(const Canvas& canvas) {
     static const Surface none(0, 0);
-    const Surface* back = canvas().backBuffer.get();
+    const Surface* back = canvas.backBuffer.get();
     return back ? *back : none;
 }
 
-double tableSurfaceScale() {
-    return backBuffer().scale();
+double tableSurfaceScale(const Canvas& canvas) {
+    return backBuffer(canvas).scale();
 }
 
-bool canvasReady() {
-    return canvas().backBuffer != nullptr;
+bool canvasReady(const Canvas& canvas) {
+    return canvas.backBuffer != nullptr;
 }
 
-void canvasClear(Area area, Rect rect) {
-    draw(ClearOp{area, rect});
+void canvasClear(Canvas& canvas, Area area, Rect rect) {
+    draw(canvas, ClearOp{area, rect});
 }
 
-void canvasLabel(Point cellTopLeft, std::string_view text) {
-    draw(LabelOp{cellTopLeft, std::string(text)});
+void canvasLabel(Canvas& canvas, Point cellTopLeft, std::string_view text) {
+    draw(canvas, LabelOp{cellTopLeft, std::string(text)});
 }
 
-void canvasSplitLabel(Point cellTopLeft) {
-    draw(SplitLabelOp{cellTopLeft, captionText(Caption::splitHand)});
+void canvasSplitLabel(Canvas& canvas, Point cellTopLeft) {
+    draw(canvas, SplitLabelOp{cellTopLeft, captionText(Caption::splitHand)});
 }
 
-void canvasFigure(Figure figure, Point cellTopLeft, std::int32_t value) {
-    draw(FigureOp{cellTopLeft, figure, value});
+void canvasFigure(Canvas& canvas, Figure figure, Point cellTopLeft, std::int32_t value) {
+    draw(canvas, FigureOp{cellTopLeft, figure, value});
 }
 
-void canvasCard(HandId hand, const NextCard& next, Point topLeft) {
-    draw(CardOp{topLeft, hand, next.slot, next.faceDown, next.faceDown ? Card{} : next.card});
+void canvasCard(Canvas& canvas, HandId hand, const NextCard& next, Point topLeft) {
+    draw(canvas,
+         CardOp{topLeft, hand, next.slot, next.faceDown, next.faceDown ? Card{} : next.card});
 }
 
-std::int32_t canvasBadgeWidth(BadgeKind badge) {
-    return canvas().badgeWidths[static_cast<std::size_t>(badge)];
+std::int32_t canvasBadgeWidth(const Canvas& canvas, BadgeKind badge) {
+    return canvas.badgeWidths[static_cast<std::size_t>(badge)];
 }
 
-void canvasBadge(HandId hand, BadgeKind badge, Point topLeft) {
-    draw(BadgeOp{topLeft, hand, badge, canvasBadgeWidth(badge)});
+void canvasBadge(Canvas& canvas, HandId hand, BadgeKind badge, Point topLeft) {
+    draw(canvas, BadgeOp{topLeft, hand, badge, canvasBadgeWidth(canvas, badge)});
 }
 
-void canvasLines(std::span<const Point> points) {
+void canvasLines(Canvas& canvas, std::span<const Point> points) {
     if (!points.empty()) {
-        draw(LinesOp{{points.begin(), points.end()}});
+        draw(canvas, LinesOp{{points.begin(), points.end()}});
     }
 }

@@ -64,9 +64,9 @@ void read(TableContent&, const LabelOp&) {}
 void read(TableContent&, const LinesOp&) {}
 } // namespace
 
-TableContent tableContent() {
+TableContent tableContent(const Canvas& canvas) {
     TableContent shown;
-    for (const DrawOp& op : keptOperations()) {
+    for (const DrawOp& op : keptOperations(canvas)) {
         std::visit([&](const auto& each) { read(shown, each); }, op);
     }
     return shown;

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+struct Canvas;
+
 // What the table picture shows, in words rather than pixels: the cards of each hand as they lie
 // (the hole card face down until it is turned), the badges, the "Split Hand" label and the
 // figures of the three panels. It is read from the drawing record, so it always matches the back
@@ -33,5 +35,5 @@ struct TableContent {
     std::int32_t bank = 0;              // the Money figure
 };
 
-// The content of the current back buffer; all empty before createTableSurface.
-TableContent tableContent();
+// The content of the canvas's back buffer; all empty before createTableSurface.
+TableContent tableContent(const Canvas& canvas);

@@ -19,11 +19,6 @@ namespace {
 constexpr double smallestScale = 1.0;
 constexpr double largestScale = 4.0;
 
-std::string& failureText() {
-    static std::string failure;
-    return failure;
-}
-
 // The places below are the table's left to right; a right-to-left language sees them mirrored,
 // each text ending where it would begin.
 Rect place(Rect rect) {
@@ -34,62 +29,63 @@ Point textPlace(Point cell, std::string_view text) {
     return TableLayout::mirroredTopLeft(cell, textWidth(text), tableDirection());
 }
 
-void drawLabel(Point cell, Caption caption) {
+void drawLabel(Canvas& canvas, Point cell, Caption caption) {
     const std::string text = captionText(caption);
-    canvasLabel(textPlace(cell, text), text);
+    canvasLabel(canvas, textPlace(cell, text), text);
 }
 
-void drawFigure(Figure figure, Point cell, std::int32_t value) {
-    canvasFigure(figure, textPlace(cell, figureText(value)), value);
+void drawFigure(Canvas& canvas, Figure figure, Point cell, std::int32_t value) {
+    canvasFigure(canvas, figure, textPlace(cell, figureText(value)), value);
 }
 
-void drawHandLabels() {
-    drawLabel(TableLayout::dealerLabel, Caption::dealersHand);
-    drawLabel(TableLayout::playerLabel, Caption::playersHand);
+void drawHandLabels(Canvas& canvas) {
+    drawLabel(canvas, TableLayout::dealerLabel, Caption::dealersHand);
+    drawLabel(canvas, TableLayout::playerLabel, Caption::playersHand);
 }
 
-void drawMoneyBox() {
-    drawLabel(TableLayout::moneyLabel, Caption::money);
+void drawMoneyBox(Canvas& canvas) {
+    drawLabel(canvas, TableLayout::moneyLabel, Caption::money);
     std::array<Point, TableLayout::moneyFrame.size()> frame = TableLayout::moneyFrame;
     for (Point& point : frame) {
         point = TableLayout::mirrored(point, tableDirection());
     }
-    canvasLines(frame);
+    canvasLines(canvas, frame);
 }
 
-void drawCountRow(std::int32_t row, Caption label, Figure figure, std::int32_t value) {
+void drawCountRow(Canvas& canvas, std::int32_t row, Caption label, Figure figure,
+                  std::int32_t value) {
     const std::int32_t y = TableLayout::countRect.top + row * TableLayout::countRowStep;
-    drawLabel({TableLayout::countLabelColumn, y}, label);
-    drawFigure(figure, {TableLayout::countFigureColumn, y}, value);
+    drawLabel(canvas, {TableLayout::countLabelColumn, y}, label);
+    drawFigure(canvas, figure, {TableLayout::countFigureColumn, y}, value);
 }
 
-void drawCountPanel(const TableState& table) {
-    canvasClear(Area::countPanel, place(TableLayout::countRect));
+void drawCountPanel(Canvas& canvas, const TableState& table) {
+    canvasClear(canvas, Area::countPanel, place(TableLayout::countRect));
     const CountFigures figures = countFigures(table);
-    drawCountRow(0, Caption::dealersCount, Figure::dealerCount, figures.dealer);
-    drawCountRow(1, Caption::playersCount, Figure::playerCount, figures.player);
+    drawCountRow(canvas, 0, Caption::dealersCount, Figure::dealerCount, figures.dealer);
+    drawCountRow(canvas, 1, Caption::playersCount, Figure::playerCount, figures.player);
     if (figures.splitRow) {
-        drawCountRow(2, Caption::splitCount, Figure::splitCount, figures.split);
+        drawCountRow(canvas, 2, Caption::splitCount, Figure::splitCount, figures.split);
     }
 }
 
-void drawMoneyPanel(const TableState& table) {
-    canvasClear(Area::moneyPanel, place(TableLayout::moneyRect));
-    drawFigure(Figure::bank, TableLayout::moneyFigure, table.bank);
+void drawMoneyPanel(Canvas& canvas, const TableState& table) {
+    canvasClear(canvas, Area::moneyPanel, place(TableLayout::moneyRect));
+    drawFigure(canvas, Figure::bank, TableLayout::moneyFigure, table.bank);
 }
 
-void drawBetPanel(const TableState& table) {
-    canvasClear(Area::betPanel, place(TableLayout::betRect));
-    drawLabel(TableLayout::betPanelOrigin, Caption::currentBet);
-    drawFigure(Figure::bet, TableLayout::betFigure, table.bet);
+void drawBetPanel(Canvas& canvas, const TableState& table) {
+    canvasClear(canvas, Area::betPanel, place(TableLayout::betRect));
+    drawLabel(canvas, TableLayout::betPanelOrigin, Caption::currentBet);
+    drawFigure(canvas, Figure::bet, TableLayout::betFigure, table.bet);
 }
 
 // The badge of the hand's result, when it has one, after its last card.
-void drawBadge(const TableState& table, HandId hand, RoundEnd end) {
+void drawBadge(Canvas& canvas, const TableState& table, HandId hand, RoundEnd end) {
     if (const std::optional<HandResult> result = settlement(table, hand, end).result) {
         const BadgeKind kind = resultBadge(*result);
-        const std::int32_t width = canvasBadgeWidth(kind);
-        canvasBadge(hand, kind,
+        const std::int32_t width = canvasBadgeWidth(canvas, kind);
+        canvasBadge(canvas, hand, kind,
                     TableLayout::mirroredTopLeft(
                         badgePosition(hand, handState(table, hand).slot, kind, width), width,
                         tableDirection()));
@@ -112,66 +108,66 @@ double drawableScale(double requested) {
     return drawable;
 }
 
-bool createTableSurface(const TableState& table, double scale) {
-    std::string& failure = failureText();
+bool createTableSurface(Canvas& canvas, const TableState& table, double scale) {
+    std::string& failure = canvas.failure;
     failure.clear();
     if (!loadTextFont()) {
         failure = "the text font";
     }
-    openCanvas(drawableScale(scale), failure);
+    openCanvas(canvas, drawableScale(scale), failure);
 
-    drawHandLabels();
-    drawMoneyBox();
-    drawCountPanel(table);
-    drawMoneyPanel(table);
-    drawBetPanel(table);
+    drawHandLabels(canvas);
+    drawMoneyBox(canvas);
+    drawCountPanel(canvas, table);
+    drawMoneyPanel(canvas, table);
+    drawBetPanel(canvas, table);
     return failure.empty();
 }
 
-const std::string& tableSurfaceFailure() {
-    return failureText();
+const std::string& tableSurfaceFailure(const Canvas& canvas) {
+    return canvas.failure;
 }
 
-void rescaleTableSurface(double requested) {
+void rescaleTableSurface(Canvas& canvas, double requested) {
     const double scale = drawableScale(requested);
-    if (canvasReady() && scale != tableSurfaceScale()) {
-        redrawCanvas(scale);
+    if (canvasReady(canvas) && scale != tableSurfaceScale(canvas)) {
+        redrawCanvas(canvas, scale);
     }
 }
 
 void TablePainter::clearTable() {
-    canvasClear(Area::cardArea, place(TableLayout::tableRect));
-    drawHandLabels();
+    canvasClear(canvas_, Area::cardArea, place(TableLayout::tableRect));
+    drawHandLabels(canvas_);
 }
 
 void TablePainter::paintCounts() {
-    drawCountPanel(table_);
+    drawCountPanel(canvas_, table_);
 }
 
 void TablePainter::paintMoney() {
-    drawMoneyPanel(table_);
+    drawMoneyPanel(canvas_, table_);
 }
 
 void TablePainter::paintBet() {
-    drawBetPanel(table_);
+    drawBetPanel(canvas_, table_);
 }
 
 void TablePainter::paintSplitLabel() {
-    canvasSplitLabel(textPlace(TableLayout::splitLabel, captionText(Caption::splitHand)));
+    canvasSplitLabel(canvas_, textPlace(TableLayout::splitLabel, captionText(Caption::splitHand)));
 }
 
 void TablePainter::paintNextCard(HandId hand, const NextCard& next) {
-    canvasCard(hand, next,
+    canvasCard(canvas_, hand, next,
                TableLayout::mirroredTopLeft(cardPosition(hand, next.slot), SheetGeometry::cardWidth,
                                             tableDirection()));
 }
 
 void TablePainter::paintResults(ResultTarget target, RoundEnd end) {
-    drawBadge(table_, DealerHandId, end);
+    drawBadge(canvas_, table_, DealerHandId, end);
     if (target == ResultBoth || target == ResultPlayer) {
-        drawBadge(table_, PlayerHandId, end);
+        drawBadge(canvas_, table_, PlayerHandId, end);
     }
     if (target != ResultPlayer) {
-        drawBadge(table_, SplitHandId, end);
+        drawBadge(canvas_, table_, SplitHandId, end);
     }
 }

@@ -90,15 +90,15 @@ TEST_F(FailureTest, ButtonThatCannotBeMadeLeavesNoneBehind) {
 TEST_F(FailureTest, ButtonThatCannotBeMadeStopsStartUp) {
     MainWindow warmUp; // the font is loaded once per program: start from where it is loaded
     ASSERT_TRUE(warmUp.create());
-    releaseTableSurface();
     // allocations of a button's size made by the steps before the buttons
     TableState table;
+    Canvas canvas;
     countAllocations(sizeof(TableButton));
     tableInit(table);
-    ASSERT_TRUE(createTableSurface(table));
+    ASSERT_TRUE(createTableSurface(canvas, table));
     const int beforeButtons = allocationsCounted();
     stopFailingAllocations();
-    releaseTableSurface();
+    releaseTableSurface(canvas);
 
     MainWindow window;
     failAllocation(sizeof(TableButton), beforeButtons + 1);

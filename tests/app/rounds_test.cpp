@@ -141,7 +141,7 @@ TEST_F(WindowTest, StandShowsEachDealerCardBeforeTheNext) {
     click(IDC_STAND);
     window->table().removeEventFilter(&watcher);
 
-    const QImage final = backBuffer().image().convertToFormat(QImage::Format_RGB32);
+    const QImage final = backBuffer(window->canvas()).image().convertToFormat(QImage::Format_RGB32);
     std::vector<std::int32_t> shownOneByOne;
     for (const PaintWatcher::Moment& moment : watcher.moments) {
         // card n lies at x 10 + 35 (n - 1) on the dealer's row and the next card covers all but

@@ -44,17 +44,16 @@ QImage drawnFromTheStart(double scale, std::string_view presses) {
     TableState table;
     resetTable(table);
     arrangeShoe(table, draws, seed);
-    EXPECT_TRUE(createTableSurface(table, scale));
-    PictureOnly view(table);
+    Canvas canvas;
+    EXPECT_TRUE(createTableSurface(canvas, table, scale));
+    PictureOnly view(canvas, table);
     const std::map<ControlId, void (*)(TableState&, TableView&)> handlers{
         {IDC_DEAL, onDeal},     {IDC_HIT, onHit},     {IDC_STAND, onStand},
         {IDC_DOUBLE, onDouble}, {IDC_SPLIT, onSplit}, {IDC_BETTEN, onBetTen}};
     for (const char press : presses) {
         handlers.at(buttons.at(press))(table, view);
     }
-    QImage picture = backBuffer().image().copy();
-    releaseTableSurface();
-    return picture;
+    return backBuffer(canvas).image().copy();
 }
 
 QScreen* screenNamed(const char* name) {
@@ -107,16 +106,16 @@ class Screens : public ::testing::Test {
 TEST_F(Screens, MidRoundAndAfterItThePictureIsTheOneDrawnThereFromTheStart) {
     press("TDP"); // a split, the hole card face down
     moveTo("two");
-    EXPECT_EQ(backBuffer().scale(), 2.0);
-    const QImage midRound = backBuffer().image().copy();
+    EXPECT_EQ(backBuffer(window->canvas()).scale(), 2.0);
+    const QImage midRound = backBuffer(window->canvas()).image().copy();
     QImage devicePixels = midRound.copy();
     devicePixels.setDevicePixelRatio(1.0);
     EXPECT_EQ(shown(), devicePixels);
     press("XHS"); // the round ends on the screen of ratio 2
-    const QImage finished = backBuffer().image().copy();
+    const QImage finished = backBuffer(window->canvas()).image().copy();
     moveTo("one");
-    EXPECT_EQ(backBuffer().scale(), 1.0);
-    const QImage finishedAtOne = backBuffer().image().copy();
+    EXPECT_EQ(backBuffer(window->canvas()).scale(), 1.0);
+    const QImage finishedAtOne = backBuffer(window->canvas()).image().copy();
     window.reset();
 
     EXPECT_EQ(midRound, drawnFromTheStart(2.0, "TDP"));
@@ -132,7 +131,7 @@ TEST_F(Screens, AtOneAndAHalfTheWindowShowsTheBackBufferPixelForPixel) {
     const double scale = 1.5;
     const QImage screen = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QPoint origin = window->table().mapTo(window.get(), QPoint(0, 0)) * scale;
-    QImage expected = backBuffer().image().convertToFormat(QImage::Format_RGB32);
+    QImage expected = backBuffer(window->canvas()).image().convertToFormat(QImage::Format_RGB32);
     expected.setDevicePixelRatio(1.0);
     QRegion buttons;
     for (std::int32_t id = 0; id < buttonCount; ++id) {

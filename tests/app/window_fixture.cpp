@@ -78,7 +78,8 @@ QImage WindowTest::screenTable() const {
 
 int WindowTest::pixelsUnlikeBackBuffer() const {
     const QImage shown = screenTable();
-    const QImage expected = backBuffer().image().convertToFormat(QImage::Format_RGB32);
+    const QImage expected =
+        backBuffer(window->canvas()).image().convertToFormat(QImage::Format_RGB32);
     const QRect visible = QRect(QPoint(0, 0), window->centralWidget()->size()) & expected.rect() &
                           QRect(QPoint(0, 0), shown.size());
     QRegion buttons;

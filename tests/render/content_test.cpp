@@ -22,7 +22,7 @@ std::string names(const ShownHand& hand) {
 
 TEST_F(TablePicture, ContentFollowsWhatIsDrawn) {
     play("8C 10D 8H 6S 3C 2D", "TDP");
-    TableContent shown = tableContent();
+    TableContent shown = tableContent(canvas);
     EXPECT_EQ(names(shown.dealer), "back 6S");
     EXPECT_EQ(names(shown.player), "8C 3C"); // the moved eight is covered
     EXPECT_EQ(names(shown.split), "8H 2D");
@@ -33,7 +33,7 @@ TEST_F(TablePicture, ContentFollowsWhatIsDrawn) {
     EXPECT_EQ(shown.bet, 15);
 
     play("KS 9C 9H", "XHS");
-    shown = tableContent();
+    shown = tableContent(canvas);
     EXPECT_EQ(names(shown.dealer), "10D 6S 9H");
     EXPECT_EQ(shown.dealer.badge, BadgeBust);
     EXPECT_EQ(shown.player.badge, BadgeWin);
@@ -41,7 +41,7 @@ TEST_F(TablePicture, ContentFollowsWhatIsDrawn) {
     EXPECT_EQ(shown.bank, 1045);
 
     play("10C 8D 7H QS", "D"); // the next deal clears the rows, the label and the badges
-    shown = tableContent();
+    shown = tableContent(canvas);
     EXPECT_EQ(names(shown.split), "");
     EXPECT_FALSE(shown.splitLabel);
     EXPECT_FALSE(shown.player.badge);
@@ -50,7 +50,7 @@ TEST_F(TablePicture, ContentFollowsWhatIsDrawn) {
 
 TEST_F(TablePicture, BothSplitHandsBustByHitAndSayIt) {
     play("8C 10D 8H 9S 6C 6D KC KD", "DPHH");
-    EXPECT_EQ(tableWords(tableContent()),
+    EXPECT_EQ(tableWords(tableContent(canvas)),
               "Dealers Hand: ten of diamonds, nine of spades. Players Hand: eight of clubs, six of "
               "clubs, king of clubs, Bust. Split Hand: eight of hearts, six of diamonds, king of "
               "diamonds, Bust. Dealers Count 19. Players Count 24. Split Count 24. Current Bet 5. "

@@ -142,7 +142,7 @@ int letteringInk(const QString& word, const QString& family) {
 
 TEST_P(LanguageWords, TheTableSaysWhatItShows) {
     play(GetParam().draws, GetParam().buttons);
-    EXPECT_EQ(tableWords(tableContent()), GetParam().expected);
+    EXPECT_EQ(tableWords(tableContent(canvas)), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageWords, testing::ValuesIn(rounds),

@@ -1,5 +1,10 @@
+#include "game/actions.h"
+#include "game/bets.h"
+#include "game/deal.h"
+#include "render/table_content.h"
 #include "render/words.h"
 #include "table_picture.h"
+#include "tests/support/table_fixture.h"
 
 #include <QDir>
 #include <QImage>
@@ -62,3 +67,38 @@ INSTANTIATE_TEST_SUITE_P(Languages, TranslatedTable, testing::Values("zh_CN", "a
                          [](const testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });
+
+// Two tables drawn side by side, their presses taking turns, each on its own canvas: the first is
+// still the reference picture, also when drawn again from its record, and the second, at twice the
+// pixels, is its own round as drawn alone. The cards come from the one generator, so the second
+// table's deal comes before the first's shoe is arranged, and its dealer stands without drawing.
+TEST_F(TablePicture, ATableBesideItKeepsItsOwnPictureAndRecord) {
+    struct Beside {
+        TableState table;
+        Canvas canvas;
+        PaintingView view{canvas, table};
+        void deal() {
+            resetTable(table);
+            arrangeShoe(table, cards({"10C", "9D", "QH", "8S"}), 5); // 20 against 17
+            ASSERT_TRUE(createTableSurface(canvas, table, 2.0));
+            onDeal(table, view);
+        }
+    } beside, alone;
+    beside.deal();
+    play(referenceDraws, "TD", 2026);
+    onStand(beside.table, beside.view);
+    play("", "PX");
+    onBetTen(beside.table, beside.view);
+    play("", "HS");
+    alone.deal();
+    onStand(alone.table, alone.view);
+    onBetTen(alone.table, alone.view);
+
+    rescaleTableSurface(canvas, 2.0);
+    rescaleTableSurface(canvas, 1.0);
+    EXPECT_EQ(
+        back(),
+        QImage(QStringLiteral(REFERENCE_DIR "/table.png")).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(tableContent(beside.canvas).player.badge, BadgeWin);
+    EXPECT_EQ(backBuffer(beside.canvas).image(), backBuffer(alone.canvas).image());
+}

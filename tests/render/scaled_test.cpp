@@ -70,8 +70,8 @@ class ScaledPicture : public TablePicture {
   protected:
     // A fresh back buffer at that ratio, as at a start-up on such a screen.
     void startAt(double scale) {
-        releaseTableSurface();
-        ASSERT_TRUE(createTableSurface(table, scale));
+        releaseTableSurface(canvas);
+        ASSERT_TRUE(createTableSurface(canvas, table, scale));
     }
     QImage drawnAt(double scale, std::string_view draws, std::string_view buttons,
                    std::uint32_t seed = 1) {
@@ -156,7 +156,7 @@ TEST_F(ScaledPicture, DrawnAgainAtANewRatioItIsTheRoundDrawnThereFromTheStart) {
     for (const auto& each : cases) {
         SCOPED_TRACE(testing::Message() << each.buttons << " " << each.from << " -> " << each.to);
         drawnAt(each.from, referenceDraws, each.buttons, referenceSeed);
-        rescaleTableSurface(each.to);
+        rescaleTableSurface(canvas, each.to);
         const QImage again = back().copy();
         EXPECT_EQ(again, drawnAt(each.to, referenceDraws, each.buttons, referenceSeed));
     }
@@ -186,8 +186,8 @@ TEST_F(ScaledPicture, ANewRoundLeavesNothingOfTheLastOne) {
         arrangeShoe(table, {}, 7);
         const auto expectAsDrawnAnew = [&](int round) {
             const QImage drawn = back().copy();
-            rescaleTableSurface(scale == 1.0 ? 2.0 : 1.0);
-            rescaleTableSurface(scale);
+            rescaleTableSurface(canvas, scale == 1.0 ? 2.0 : 1.0);
+            rescaleTableSurface(canvas, scale);
             ASSERT_EQ(back(), drawn) << "round " << round;
         };
         for (int round = 0; round < 30; ++round) {

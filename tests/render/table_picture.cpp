@@ -13,17 +13,17 @@
 #include <string>
 
 void PaintingView::paintResults(ResultTarget target, RoundEnd end) {
-    beforeResults = backBuffer().image().copy();
+    beforeResults = backBuffer(canvas()).image().copy();
     TablePainter::paintResults(target, end);
 }
 
 void TablePicture::SetUp() {
     resetTable(table);
-    ASSERT_TRUE(createTableSurface(table));
+    ASSERT_TRUE(createTableSurface(canvas, table));
 }
 
 void TablePicture::TearDown() {
-    releaseTableSurface();
+    releaseTableSurface(canvas);
 }
 
 void TablePicture::play(std::string_view draws, std::string_view buttons, std::uint32_t seed) {

@@ -30,11 +30,12 @@ class PaintingView : public TablePainter {
 class TablePicture : public testing::Test {
   protected:
     TableState table;
-    PaintingView view{table};
+    Canvas canvas;
+    PaintingView view{canvas, table};
 
     void SetUp() override;
     void TearDown() override;
-    static const QImage& back() { return backBuffer().image(); }
+    const QImage& back() const { return backBuffer(canvas).image(); }
     // Arranges the shoe to deal `draws` ("8C 10D ...", none: leave it), then presses the buttons in
     // order: D deal, H hit, S stand, X double, P split, 1/5/T bets, C clear.
     void play(std::string_view draws, std::string_view buttons, std::uint32_t seed = 1);

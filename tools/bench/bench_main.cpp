@@ -78,11 +78,12 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0); // headless unless told otherwise
     QGuiApplication application(argc, argv);
     // the surface paints its panels from the table state, as at start-up
-    if (!createTableSurface(freshTable())) {
+    Canvas canvas;
+    if (!createTableSurface(canvas, freshTable())) {
         std::fprintf(stderr, "quorvel-bench: the sprite sheets did not load\n");
         return 1;
     }
-    registerRendererBenchmarks();
+    registerRendererBenchmarks(canvas);
 #endif
     registerEngineBenchmarks();
     benchmark::Initialize(&argc, argv);
@@ -94,7 +95,7 @@ int main(int argc, char** argv) {
     reporter.printRatios();
     benchmark::Shutdown();
 #ifdef QUORVEL_BENCH_RENDER
-    releaseTableSurface();
+    releaseTableSurface(canvas);
 #endif
     return 0;
 }

@@ -8,10 +8,12 @@
 // back buffer at 4 bytes a pixel.
 inline constexpr const char* floorBenchmark = "floor/backBufferCopy";
 
-void registerEngineBenchmarks();
-void registerRendererBenchmarks(); // only when the renderer is built in
-
+struct Canvas;
 struct TableState;
+
+void registerEngineBenchmarks();
+// Only when the renderer is built in; its benchmarks draw into `canvas`, which outlives them.
+void registerRendererBenchmarks(Canvas& canvas);
 
 // The benchmarks' one table, started afresh as the game does, with the draws fixed.
 TableState& freshTable();

@@ -5,6 +5,8 @@
 #include "game/deal.h"
 #include "game/table_state.h"
 #include "headless/headless_view.h"
+#include "render/canvas.h"
+#include "render/table_content.h"
 #include "render/table_surface.h"
 #include "render/table_words.h"
 
@@ -46,11 +48,12 @@ void giveThePlayerEights(TableState& table) {
 using Handler = void (*)(TableState&, TableView&);
 
 // Times one handler after `prepare` has brought the table to where its button is enabled.
-void registerHandler(const char* name, void (*prepare)(TableState&), Handler handler) {
+void registerHandler(Canvas& canvas, const char* name, void (*prepare)(TableState&),
+                     Handler handler) {
     benchmark::RegisterBenchmark(name,
-                                 [prepare, handler](benchmark::State& state) {
+                                 [&canvas, prepare, handler](benchmark::State& state) {
                                      TableState& table = freshTable();
-                                     BenchWindow window(table);
+                                     BenchWindow window(canvas, table);
                                      for (auto _ : state) {
                                          prepare(table);
                                          // as the Deal that a player presses would: the table
@@ -66,41 +69,42 @@ void registerHandler(const char* name, void (*prepare)(TableState&), Handler han
 
 // What the window adds to a command while a screen reader listens: the table's words, built
 // from what the painter recorded, here those of a finished round.
-void wordsOfTheTable(benchmark::State& state) {
+void wordsOfTheTable(benchmark::State& state, Canvas& canvas) {
     TableState& table = freshTable();
-    BenchWindow window(table);
+    BenchWindow window(canvas, table);
     onDeal(table, window);
     while (!table.bettingMode) {
         onStand(table, window);
     }
     for (auto _ : state) {
-        benchmark::DoNotOptimize(tableWords(tableContent()));
+        benchmark::DoNotOptimize(tableWords(tableContent(canvas)));
     }
 }
 } // namespace
 
-void registerRendererBenchmarks() {
-    registerHandler("render/onDeal", finishRound, onDeal);
-    registerHandler("render/onHit", dealIntoPlay, onHit);
-    registerHandler("render/onStand", dealIntoPlay, onStand);
-    registerHandler("render/onDouble", dealIntoPlay, onDouble);
+void registerRendererBenchmarks(Canvas& canvas) {
+    registerHandler(canvas, "render/onDeal", finishRound, onDeal);
+    registerHandler(canvas, "render/onHit", dealIntoPlay, onHit);
+    registerHandler(canvas, "render/onStand", dealIntoPlay, onStand);
+    registerHandler(canvas, "render/onDouble", dealIntoPlay, onDouble);
     registerHandler(
-        "render/onSplit",
+        canvas, "render/onSplit",
         [](TableState& table) {
             dealIntoPlay(table);
             giveThePlayerEights(table);
         },
         onSplit);
-    registerHandler("render/onBetOne", finishRound, onBetOne);
-    registerHandler("render/onBetFive", finishRound, onBetFive);
-    registerHandler("render/onBetTen", finishRound, onBetTen);
+    registerHandler(canvas, "render/onBetOne", finishRound, onBetOne);
+    registerHandler(canvas, "render/onBetFive", finishRound, onBetFive);
+    registerHandler(canvas, "render/onBetTen", finishRound, onBetTen);
     registerHandler(
-        "render/onClearBet",
+        canvas, "render/onClearBet",
         [](TableState& table) {
             finishRound(table);
             onBetTen(table, setupView);
         },
         onClearBet);
-    benchmark::RegisterBenchmark("render/tableWords", wordsOfTheTable)
-        ->Unit(benchmark::kNanosecond);
+    benchmark::RegisterBenchmark("render/tableWords", [&canvas](benchmark::State& state) {
+        wordsOfTheTable(state, canvas);
+    })->Unit(benchmark::kNanosecond);
 }

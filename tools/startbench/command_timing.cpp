@@ -96,13 +96,13 @@ void printRescaleTimings(MainWindow& window, int samples) {
     dealInPlay(window, true);
     window.command(IDC_SPLIT);
     finishRound(window);
-    const double own = tableSurfaceScale();
+    const double own = tableSurfaceScale(window.canvas());
     const double other = own == 1.0 ? 2.0 : 1.0;
     std::vector<double> there;
     std::vector<double> back;
     for (int sample = 0; sample < samples; ++sample) {
-        there.push_back(timeUs([&] { rescaleTableSurface(other); }));
-        back.push_back(timeUs([&] { rescaleTableSurface(own); }));
+        there.push_back(timeUs([&] { rescaleTableSurface(window.canvas(), other); }));
+        back.push_back(timeUs([&] { rescaleTableSurface(window.canvas(), own); }));
     }
     std::printf("Drawing the finished table again, median of %d:\n", samples);
     std::printf("  scale %g to %g  %9.1f ms\n", own, other, median(there) / 1000);
@@ -119,7 +119,7 @@ void printCommandTimings(int samples, bool pauseFirst) {
     window.show();
     untilIdle(window.table());
 
-    const QImage& image = backBuffer().image();
+    const QImage& image = backBuffer(window.canvas()).image();
     QImage target(image.size(), image.format());
     target.setDevicePixelRatio(image.devicePixelRatio()); // one device pixel for one
     const auto copy = [&] {
