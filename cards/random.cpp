@@ -1,18 +1,10 @@
 #include "cards/random.h"
 
-namespace {
-std::uint32_t randomState = 1;
+void randomSeed(Random& random, std::uint32_t seed) {
+    random.state = seed;
 }
 
-void randomSeed(std::uint32_t seed) {
-    randomState = seed;
-}
-
-std::uint32_t randomPosition() {
-    return randomState;
-}
-
-std::int32_t randomNext() {
-    randomState = randomState * 214013u + 2531011u; // wraps modulo 2^32
-    return static_cast<std::int32_t>((randomState >> 16) & 0x7FFFu);
+std::int32_t randomNext(Random& random) {
+    random.state = random.state * 214013u + 2531011u; // wraps modulo 2^32
+    return static_cast<std::int32_t>((random.state >> 16) & 0x7FFFu);
 }

@@ -7,7 +7,7 @@
 void shoeInit(Shoe& shoe) {
     shoe.cards = cardListNew();
     shoe.cardCount = 0;
-    randomSeed(static_cast<std::uint32_t>(std::time(nullptr)));
+    randomSeed(shoe.random, static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
 void shoeFill(Shoe& shoe, std::int32_t decks) {
@@ -29,7 +29,7 @@ Card shoeDraw(Shoe& shoe) {
         // than divide by zero.
         shoeFill(shoe, shoeDecks);
     }
-    const std::int32_t position = randomNext() % shoe.cardCount + 1;
+    const std::int32_t position = randomNext(shoe.random) % shoe.cardCount + 1;
     const Card card = cardListAt(*shoe.cards, position);
     cardListRemoveAt(*shoe.cards, position);
     --shoe.cardCount;

@@ -2,6 +2,7 @@
 
 #include "cards/card.h"
 #include "cards/card_list.h"
+#include "cards/random.h"
 
 #include <cstdint>
 #include <memory>
@@ -10,10 +11,11 @@
 inline constexpr std::int32_t shoeDecks = 6;
 
 // The pile that every card is dealt from. It is filled in order and never shuffled:
-// the randomness is in the position each card is drawn from.
+// the randomness is in the position each card is drawn from, chosen by the shoe's own generator.
 struct Shoe {
     std::unique_ptr<CardList> cards;
     std::int32_t cardCount = 0;
+    Random random; // where each card is drawn from
 };
 
 void shoeInit(Shoe& shoe); // empty list, generator seeded from the clock

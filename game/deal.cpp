@@ -60,12 +60,11 @@ std::array<Card, 4> nextDealCards(const TableState& table) {
         }
         shoe.cardCount = table.shoe.cardCount;
     }
-    const std::uint32_t position = randomPosition();
+    shoe.random = table.shoe.random; // a copy: the table's generator stays where it is
     std::array<Card, 4> cards;
     for (Card& card : cards) {
         card = shoeDraw(shoe);
     }
-    randomSeed(position);
     return cards;
 }
 

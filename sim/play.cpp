@@ -83,7 +83,7 @@ PlayReport runPlay(const PlayOptions& options, std::ostream& progress) {
 PlayReport runPlay(TableState& table, const PlayOptions& options, std::ostream& progress) {
     table = TableState{};
     tableInit(table);
-    randomSeed(options.seed);
+    randomSeed(table.shoe.random, options.seed);
     PlayReport report;
     report.options = options;
     report.stake = table.bet;

@@ -178,7 +178,7 @@ int runReplay(std::optional<std::uint32_t> seed, std::istream& in, std::ostream&
     TableState table;
     tableInit(table); // seeds from the clock, as the game does
     if (seed) {
-        randomSeed(*seed);
+        randomSeed(table.shoe.random, *seed);
     }
     HeadlessView view(true);
     out << stateLine(table, "start", true, {}, view) << '\n';

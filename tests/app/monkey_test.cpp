@@ -152,7 +152,7 @@ class MonkeyTest : public WindowTest {
 } // namespace
 
 TEST_F(MonkeyTest, RandomClicksKeepTheRulesAndThePicture) {
-    randomSeed(4242);
+    randomSeed(state().shoe.random, 4242);
     QTimer aboutWatch;
     QObject::connect(&aboutWatch, &QTimer::timeout, [this] { visitAboutBoxWhenOpen(); });
     aboutWatch.start(1);

@@ -72,7 +72,7 @@ TEST(RandomPlay, EveryRoundKeepsTheRulesAndSettlesOnce) {
     for (int seed = 1; seed <= seeds; ++seed) {
         TableState table;
         resetTable(table);
-        randomSeed(static_cast<std::uint32_t>(seed * 7919));
+        randomSeed(table.shoe.random, static_cast<std::uint32_t>(seed * 7919));
         std::mt19937 chooser(static_cast<std::uint32_t>(seed));
         RecordingView view;
         std::int32_t dealtSinceFill = 0;

@@ -398,7 +398,7 @@ TEST_F(RoundTest, ReshuffleCountdown) {
 // What the window prepares in idle time: the next Deal's cards, from the shoe as it is and from
 // the shoe rebuilt at a spent countdown, foreseen without changing the draws.
 TEST_F(RoundTest, TheNextDealsCardsAreForeseenWithoutChangingTheDraws) {
-    randomSeed(4242);
+    randomSeed(table.shoe.random, 4242);
     for (const std::int32_t countdown : {280, 0}) {
         if (!table.bettingMode) {
             press(table, view, "stand");
@@ -424,7 +424,7 @@ TEST_F(RoundTest, CountdownOfExactlyZeroRebuildsAtTheNextDeal) {
 }
 
 TEST_F(RoundTest, FirstShoeDealsAtLeast280CardsThenRebuilds) {
-    randomSeed(99);
+    randomSeed(table.shoe.random, 99);
     std::int32_t dealt = 0;
     for (int round = 0; round < 200; ++round) {
         const bool rebuild = table.cardsUntilReshuffle <= 0;

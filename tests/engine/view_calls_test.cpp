@@ -218,7 +218,7 @@ class SilentView : public TableView {
 std::pair<std::int32_t, std::int32_t> afterRounds(TableView& view, int rounds) {
     TableState table;
     tableInit(table);
-    randomSeed(2027);
+    randomSeed(table.shoe.random, 2027);
     for (int round = 0; round < rounds; ++round) {
         onDeal(table, view);
         while (!table.bettingMode) {

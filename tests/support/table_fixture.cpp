@@ -20,10 +20,11 @@ void arrangeShoe(TableState& table, const std::vector<Card>& draws, std::uint32_
     }
     std::vector<std::int32_t> remaining(size);
     std::iota(remaining.begin(), remaining.end(), 0);
-    randomSeed(seed);
+    randomSeed(table.shoe.random, seed);
+    Random draw = table.shoe.random; // the positions the shoe's own draws will take
     for (const Card& wanted : draws) {
         const auto count = static_cast<std::int32_t>(remaining.size());
-        const std::int32_t position = randomNext() % count + 1;
+        const std::int32_t position = randomNext(draw) % count + 1;
         order[remaining[position - 1]] = wanted;
         remaining.erase(remaining.begin() + (position - 1));
     }
@@ -32,7 +33,6 @@ void arrangeShoe(TableState& table, const std::vector<Card>& draws, std::uint32_
         cardListAppend(*table.shoe.cards, cardNodeNew(each));
         ++table.shoe.cardCount;
     }
-    randomSeed(seed);
 }
 
 Card card(const char* name) {

@@ -16,7 +16,7 @@ void shoeDrawFromFullShoe(benchmark::State& state) {
     Shoe shoe;
     shoeInit(shoe);
     shoeFill(shoe, shoeDecks);
-    randomSeed(1);
+    randomSeed(shoe.random, 1);
     for (auto _ : state) {
         Card card;
         timeOnly(state, [&] { card = shoeDraw(shoe); });
@@ -54,7 +54,7 @@ TableState& freshTable() {
     static TableState table;
     table = TableState{};
     tableInit(table);
-    randomSeed(1);
+    randomSeed(table.shoe.random, 1);
     return table;
 }
 

@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the window was never shown\n");
         return 1;
     }
-    randomSeed(2026);
+    randomSeed(window.tableState().shoe.random, 2026);
     Player player(window, 2026);
     std::printf("%8s %14s %10s %10s\n", "rounds", "heap in use", "RSS kB", "bank");
     long heapAtFirstCheckpoint = 0;
