@@ -82,12 +82,25 @@ QPoint tableOrigin(const QImage& shot) {
     return {-1, -1};
 }
 
+QString waitForWindow(const QProcessEnvironment& environment, const QString& caption) {
+    return runTool(environment, "xdotool", {"search", "--sync", "--onlyvisible", "--name", caption})
+        .section('\n', 0, 0);
+}
+
+void startGame(QProcess& game, const QProcessEnvironment& environment) {
+    game.setProcessEnvironment(environment);
+    game.start(QUORVEL_PROGRAM, {});
+}
+
+int exitCodeOf(QProcess& game) {
+    EXPECT_TRUE(game.waitForFinished(10000));
+    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit); // no abort, no core
+    return game.exitCode();
+}
+
 Game::Game(const QProcessEnvironment& environment) : environment_(environment) {
-    process_.setProcessEnvironment(environment_);
-    process_.start(QUORVEL_PROGRAM, {});
-    window_ = runTool(environment_, "xdotool",
-                      {"search", "--sync", "--onlyvisible", "--name", "^Quorvel$"})
-                  .section('\n', 0, 0);
+    startGame(process_, environment_);
+    window_ = waitForWindow(environment_, "^Quorvel$");
 }
 
 Game::~Game() {
@@ -148,12 +161,6 @@ bool Game::openMenu(QPoint title, QPoint item, const QString& file) const {
 
 void Game::askToClose() const {
     runTool(environment_, X_HELPER_PROGRAM, {"close", window_});
-}
-
-int Game::exitCode() {
-    EXPECT_TRUE(process_.waitForFinished(10000));
-    EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
-    return process_.exitCode();
 }
 
 namespace {
@@ -250,4 +257,33 @@ QProcessEnvironment Weston::clientEnvironment() const {
                            environment.value("LSAN_OPTIONS") + ":fast_unwind_on_malloc=0");
     }
     return environment;
+}
+
+DesktopSession::DesktopSession(const DesktopOptions& options) {
+    std::vector<const char*> tools{"Xvfb", "xdotool"};
+    if (options.openbox) {
+        tools.insert(tools.end(), {"openbox", "xprop"});
+    }
+    for (const char* tool : tools) {
+        if (!installed(tool)) {
+            skipReason_ = std::string(tool) + " is not installed (sh tools/setup.sh installs it)";
+            return;
+        }
+    }
+    if (!server_.emplace(options.screen.width(), options.screen.height()).running()) {
+        failure_ = "the X server did not start";
+        return;
+    }
+    environment_ = userEnvironment(server_->display());
+    for (const char* name : options.unset) {
+        environment_.remove(name);
+    }
+    for (const auto& [name, value] : options.set) {
+        environment_.insert(name, value);
+    }
+    if (options.openbox && !windowManager_.emplace(environment_).running()) {
+        failure_ = "openbox did not start";
+    } else if (!game_.emplace(environment_).found()) {
+        failure_ = "the game's window did not appear";
+    }
 }

@@ -1,13 +1,19 @@
 #pragma once
 
-// What the tests that run the built program on a real display share: the tools that drive it,
-// what its window shows, and the window manager and compositor they start for it.
+// What the tests that run the built program on a real display share: the desktop they start it
+// on, the tools that drive it, what its window shows, and the compositor some start instead.
+#include "headless/x_server.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 inline constexpr QRgb tableGreen = qRgb(0, 128, 0);
 inline constexpr QRgb badgeYellow = qRgb(255, 255, 0);
@@ -35,6 +41,15 @@ int tableTop(const QImage& shot);
 // The top-left corner of the table picture: the first pixel of table green ((-1, -1) if none).
 QPoint tableOrigin(const QImage& shot);
 
+// A visible window on the X display of `environment` by its caption (a regular expression), once
+// it is there (empty if not within 15 s).
+QString waitForWindow(const QProcessEnvironment& environment, const QString& caption);
+
+// The game started with `environment`, and its exit code once it has ended by itself (within
+// 10 s), with a failure where it did not end or ended by a signal.
+void startGame(QProcess& game, const QProcessEnvironment& environment);
+int exitCodeOf(QProcess& game);
+
 // The game, started on an X display, with its window found as a user sees it: by its caption.
 class Game {
   public:
@@ -61,7 +76,7 @@ class Game {
     // table just below the bar, so that the next click reaches the popup.
     bool openMenu(QPoint title, QPoint item, const QString& file) const;
     void askToClose() const;
-    int exitCode(); // once the game has ended by itself, within 10 s
+    int exitCode() { return exitCodeOf(process_); }
 
   private:
     QProcessEnvironment environment_;
@@ -100,3 +115,41 @@ class Weston {
     QProcess process_;
     bool running_ = false;
 };
+
+// What a desktop test starts: a private X server of `screen` size, openbox on it where asked,
+// and the game in a user's environment on it, less the variables `unset`, plus those `set`.
+struct DesktopOptions {
+    QSize screen{1024, 768};
+    bool openbox = false;
+    std::vector<const char*> unset{};
+    std::vector<std::pair<const char*, QString>> set{};
+};
+
+// The desktop of DesktopOptions, up once ready() says so: the game's window found. Where a tool
+// is missing, skipReason() says which; where a part did not start, failure() says which.
+class DesktopSession {
+  public:
+    explicit DesktopSession(const DesktopOptions& options = {});
+    const std::string& skipReason() const { return skipReason_; }
+    const std::string& failure() const { return failure_; }
+    bool ready() const { return skipReason_.empty() && failure_.empty(); }
+
+    const QProcessEnvironment& environment() const { return environment_; }
+    Game& game() { return *game_; }
+    void stopServer() { server_.reset(); } // under the running game
+
+  private:
+    std::string skipReason_;
+    std::string failure_;
+    std::optional<XServer> server_;
+    QProcessEnvironment environment_;
+    std::optional<Openbox> windowManager_;
+    std::optional<Game> game_;
+};
+
+// Skips the test where a tool of the desktop is missing, and fails it where a part did not start.
+#define ASSERT_DESKTOP_READY(desktop)                                                              \
+    if (!(desktop).skipReason().empty()) {                                                         \
+        GTEST_SKIP() << (desktop).skipReason();                                                    \
+    }                                                                                              \
+    ASSERT_TRUE((desktop).ready()) << (desktop).failure()

@@ -1,6 +1,5 @@
 // The game as a blind player meets it: the real Orca screen reader on a private X server, keys
 // only, judged by the words Orca hands its voice (tests/app/orca_player.py plays and prints them).
-#include "headless/x_server.h"
 #include "tests/app/desktop_session.h"
 
 #include <QProcess>
