@@ -58,9 +58,8 @@ int colours(const QImage& picture) {
 } // namespace
 
 TEST(DesktopScale, AtScaleTwoCardsAndTextAreDrawnAtDeviceResolution) {
-    DesktopSession desktop(scaled({1600, 1200}, 2));
-    ASSERT_DESKTOP_READY(desktop);
-    Game& game = desktop.game();
+    DesktopGame game(scaled({1600, 1200}, 2));
+    ASSERT_DESKTOP_READY(game);
     const int top = game.waitForTable(artifact("x11_scale2_start.png"));
     ASSERT_GT(top, 0);
     for (const QPoint button : {deal, hit, stand}) {
@@ -88,9 +87,8 @@ class UnusualScale : public testing::TestWithParam<double> {};
 // Money box, the table green between them.
 TEST_P(UnusualScale, TheWholeTableIsDrawn) {
     const double scale = GetParam();
-    DesktopSession desktop(scaled({3600, 2600}, scale));
-    ASSERT_DESKTOP_READY(desktop);
-    Game& game = desktop.game();
+    DesktopGame game(scaled({3600, 2600}, scale));
+    ASSERT_DESKTOP_READY(game);
     const std::string name = "x11_scale" + QString::number(scale).toStdString() + ".png";
     const int top = game.waitForTable(artifact(name.c_str()));
     ASSERT_GT(top, 0);

@@ -82,6 +82,42 @@ QPoint tableOrigin(const QImage& shot) {
     return {-1, -1};
 }
 
+namespace {
+void stopProcess(QProcess& process) {
+    if (process.state() != QProcess::NotRunning) {
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+}
+
+// openbox manages windows once it has announced itself on the root window; one that ended before
+// that is started once more, and what it said is passed on.
+bool startOpenbox(QProcess& openbox, const QProcessEnvironment& environment) {
+    openbox.setProcessEnvironment(environment);
+    openbox.setProcessChannelMode(QProcess::MergedChannels);
+    bool running = false;
+    for (int attempt = 0; attempt < 2 && !running; ++attempt) {
+        openbox.start("openbox", {});
+        openbox.waitForStarted();
+        for (QDeadlineTimer deadline(10000);
+             !deadline.hasExpired() && !running && openbox.state() == QProcess::Running;
+             QThread::msleep(100)) {
+            running = runTool(environment, "xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"})
+                          .contains("window id");
+        }
+        if (!running) {
+            stopProcess(openbox);
+            std::fprintf(stderr, "openbox did not start: %s\n",
+                         openbox.readAll().toStdString().c_str());
+        }
+    }
+    return running;
+}
+} // namespace
+
 QString waitForWindow(const QProcessEnvironment& environment, const QString& caption) {
     return runTool(environment, "xdotool", {"search", "--sync", "--onlyvisible", "--name", caption})
         .section('\n', 0, 0);
@@ -98,25 +134,51 @@ int exitCodeOf(QProcess& game) {
     return game.exitCode();
 }
 
-Game::Game(const QProcessEnvironment& environment) : environment_(environment) {
+DesktopGame::DesktopGame(const DesktopOptions& options) {
+    std::vector<const char*> tools{"Xvfb", "xdotool"};
+    if (options.openbox) {
+        tools.insert(tools.end(), {"openbox", "xprop"});
+    }
+    for (const char* tool : tools) {
+        if (!installed(tool)) {
+            skipReason_ = std::string(tool) + " is not installed (sh tools/setup.sh installs it)";
+            return;
+        }
+    }
+    if (!server_.emplace(options.screen.width(), options.screen.height()).running()) {
+        failure_ = "the X server did not start";
+        return;
+    }
+    environment_ = userEnvironment(server_->display());
+    for (const char* name : options.unset) {
+        environment_.remove(name);
+    }
+    for (const auto& [name, value] : options.set) {
+        environment_.insert(name, value);
+    }
+    if (options.openbox && !startOpenbox(windowManager_, environment_)) {
+        failure_ = "openbox did not start";
+        return;
+    }
     startGame(process_, environment_);
     window_ = waitForWindow(environment_, "^Quorvel$");
-}
-
-Game::~Game() {
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished();
+    if (window_.isEmpty()) {
+        failure_ = "the game's window did not appear";
     }
 }
 
-int Game::waitForTable(const QString& file) const {
+DesktopGame::~DesktopGame() {
+    stopProcess(process_);
+    stopProcess(windowManager_);
+}
+
+int DesktopGame::waitForTable(const QString& file) const {
     int top = -1;
-    waitUntil([&] { return found() && (top = tableTop(screenshot(file))) > 0; });
+    waitUntil([&] { return !window_.isEmpty() && (top = tableTop(screenshot(file))) > 0; });
     return top;
 }
 
-QRect Game::geometry() const {
+QRect DesktopGame::geometry() const {
     const QString info = runTool(environment_, "xwininfo", {"-id", window_});
     auto field = [&info](const char* name) {
         const QRegularExpression pattern(QString(name) + R"(:\s+(-?\d+))");
@@ -126,23 +188,23 @@ QRect Game::geometry() const {
             field("Height")};
 }
 
-void Game::click(QPoint at) const {
+void DesktopGame::click(QPoint at) const {
     runTool(environment_, "xdotool",
             {"mousemove", "--window", window_, QString::number(at.x()), QString::number(at.y()),
              "click", "1"});
 }
 
-void Game::key(const char* name) const {
+void DesktopGame::key(const char* name) const {
     runTool(environment_, "xdotool", {"key", name});
 }
 
-QImage Game::screenshot(const QString& file) const {
+QImage DesktopGame::screenshot(const QString& file) const {
     runTool(environment_, X_HELPER_PROGRAM, {"grab", window_, file});
     return QImage(file).convertToFormat(QImage::Format_RGB32);
 }
 
-QImage Game::waitForShot(const QString& file,
-                         const std::function<bool(const QImage&)>& shows) const {
+QImage DesktopGame::waitForShot(const QString& file,
+                                const std::function<bool(const QImage&)>& shows) const {
     QImage shot;
     waitUntil([&] {
         shot = screenshot(file);
@@ -151,7 +213,7 @@ QImage Game::waitForShot(const QString& file,
     return shot;
 }
 
-bool Game::openMenu(QPoint title, QPoint item, const QString& file) const {
+bool DesktopGame::openMenu(QPoint title, QPoint item, const QString& file) const {
     click(title);
     return waitUntil([&] {
         const QImage shot = screenshot(file);
@@ -159,46 +221,8 @@ bool Game::openMenu(QPoint title, QPoint item, const QString& file) const {
     });
 }
 
-void Game::askToClose() const {
+void DesktopGame::askToClose() const {
     runTool(environment_, X_HELPER_PROGRAM, {"close", window_});
-}
-
-namespace {
-void stopProcess(QProcess& process) {
-    if (process.state() != QProcess::NotRunning) {
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished();
-        }
-    }
-}
-} // namespace
-
-Openbox::Openbox(const QProcessEnvironment& environment) {
-    process_.setProcessEnvironment(environment);
-    process_.setProcessChannelMode(QProcess::MergedChannels);
-    // it manages windows once it has announced itself on the root window; one that ended before
-    // that is started once more, and what it said is passed on
-    for (int attempt = 0; attempt < 2 && !running_; ++attempt) {
-        process_.start("openbox", {});
-        process_.waitForStarted();
-        for (QDeadlineTimer deadline(10000);
-             !deadline.hasExpired() && !running_ && process_.state() == QProcess::Running;
-             QThread::msleep(100)) {
-            running_ = runTool(environment, "xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"})
-                           .contains("window id");
-        }
-        if (!running_) {
-            stopProcess(process_);
-            std::fprintf(stderr, "openbox did not start: %s\n",
-                         process_.readAll().toStdString().c_str());
-        }
-    }
-}
-
-Openbox::~Openbox() {
-    stopProcess(process_);
 }
 
 Weston::Weston(const QProcessEnvironment& xDisplay, const QStringList& options) {
@@ -257,33 +281,4 @@ QProcessEnvironment Weston::clientEnvironment() const {
                            environment.value("LSAN_OPTIONS") + ":fast_unwind_on_malloc=0");
     }
     return environment;
-}
-
-DesktopSession::DesktopSession(const DesktopOptions& options) {
-    std::vector<const char*> tools{"Xvfb", "xdotool"};
-    if (options.openbox) {
-        tools.insert(tools.end(), {"openbox", "xprop"});
-    }
-    for (const char* tool : tools) {
-        if (!installed(tool)) {
-            skipReason_ = std::string(tool) + " is not installed (sh tools/setup.sh installs it)";
-            return;
-        }
-    }
-    if (!server_.emplace(options.screen.width(), options.screen.height()).running()) {
-        failure_ = "the X server did not start";
-        return;
-    }
-    environment_ = userEnvironment(server_->display());
-    for (const char* name : options.unset) {
-        environment_.remove(name);
-    }
-    for (const auto& [name, value] : options.set) {
-        environment_.insert(name, value);
-    }
-    if (options.openbox && !windowManager_.emplace(environment_).running()) {
-        failure_ = "openbox did not start";
-    } else if (!game_.emplace(environment_).found()) {
-        failure_ = "the game's window did not appear";
-    }
 }

@@ -50,15 +50,30 @@ QString waitForWindow(const QProcessEnvironment& environment, const QString& cap
 void startGame(QProcess& game, const QProcessEnvironment& environment);
 int exitCodeOf(QProcess& game);
 
-// The game, started on an X display, with its window found as a user sees it: by its caption.
-class Game {
-  public:
-    explicit Game(const QProcessEnvironment& environment);
-    ~Game();
+// What a desktop test starts: a private X server of `screen` size, openbox on it where asked,
+// and the game in a user's environment on it, less the variables `unset`, plus those `set`.
+struct DesktopOptions {
+    QSize screen{1024, 768};
+    bool openbox = false;
+    std::vector<const char*> unset{};
+    std::vector<std::pair<const char*, QString>> set{};
+};
 
-    bool found() const { return !window_.isEmpty(); }
+// The game on a desktop of its own, up once ready() says so: its window found as a user finds
+// it, by its caption. Where a tool is missing, skipReason() says which; where a part did not
+// start, failure() says which.
+class DesktopGame {
+  public:
+    explicit DesktopGame(const DesktopOptions& options = {});
+    ~DesktopGame();
+    const std::string& skipReason() const { return skipReason_; }
+    const std::string& failure() const { return failure_; }
+    bool ready() const { return skipReason_.empty() && failure_.empty(); }
+
+    const QProcessEnvironment& environment() const { return environment_; }
     const QString& window() const { return window_; }
     QProcess& process() { return process_; }
+    void stopServer() { server_.reset(); } // under the running game
 
     // Where the table picture starts in the window, once the game has drawn it (-1 if never).
     int waitForTable(const QString& file) const;
@@ -79,22 +94,21 @@ class Game {
     int exitCode() { return exitCodeOf(process_); }
 
   private:
+    std::string skipReason_;
+    std::string failure_;
+    std::optional<XServer> server_;
     QProcessEnvironment environment_;
+    QProcess windowManager_;
     QProcess process_;
     QString window_;
 };
 
-// openbox on an X display, managing windows once running() says so.
-class Openbox {
-  public:
-    explicit Openbox(const QProcessEnvironment& environment);
-    ~Openbox();
-    bool running() const { return running_; }
-
-  private:
-    QProcess process_;
-    bool running_ = false;
-};
+// Skips the test where a tool of the desktop is missing, and fails it where a part did not start.
+#define ASSERT_DESKTOP_READY(game)                                                                 \
+    if (!(game).skipReason().empty()) {                                                            \
+        GTEST_SKIP() << (game).skipReason();                                                       \
+    }                                                                                              \
+    ASSERT_TRUE((game).ready()) << (game).failure()
 
 // weston with a private runtime folder, on its headless back end or, given an X display, in a
 // window of that display (where xdotool reaches it); `options` go to weston as they are.
@@ -115,41 +129,3 @@ class Weston {
     QProcess process_;
     bool running_ = false;
 };
-
-// What a desktop test starts: a private X server of `screen` size, openbox on it where asked,
-// and the game in a user's environment on it, less the variables `unset`, plus those `set`.
-struct DesktopOptions {
-    QSize screen{1024, 768};
-    bool openbox = false;
-    std::vector<const char*> unset{};
-    std::vector<std::pair<const char*, QString>> set{};
-};
-
-// The desktop of DesktopOptions, up once ready() says so: the game's window found. Where a tool
-// is missing, skipReason() says which; where a part did not start, failure() says which.
-class DesktopSession {
-  public:
-    explicit DesktopSession(const DesktopOptions& options = {});
-    const std::string& skipReason() const { return skipReason_; }
-    const std::string& failure() const { return failure_; }
-    bool ready() const { return skipReason_.empty() && failure_.empty(); }
-
-    const QProcessEnvironment& environment() const { return environment_; }
-    Game& game() { return *game_; }
-    void stopServer() { server_.reset(); } // under the running game
-
-  private:
-    std::string skipReason_;
-    std::string failure_;
-    std::optional<XServer> server_;
-    QProcessEnvironment environment_;
-    std::optional<Openbox> windowManager_;
-    std::optional<Game> game_;
-};
-
-// Skips the test where a tool of the desktop is missing, and fails it where a part did not start.
-#define ASSERT_DESKTOP_READY(desktop)                                                              \
-    if (!(desktop).skipReason().empty()) {                                                         \
-        GTEST_SKIP() << (desktop).skipReason();                                                    \
-    }                                                                                              \
-    ASSERT_TRUE((desktop).ready()) << (desktop).failure()

@@ -6,9 +6,8 @@
 #include <gtest/gtest.h>
 
 TEST(DesktopSession, PlaysARoundWithTheMouseAndExitsFromTheMenu) {
-    DesktopSession desktop;
-    ASSERT_DESKTOP_READY(desktop);
-    Game& game = desktop.game();
+    DesktopGame game;
+    ASSERT_DESKTOP_READY(game);
     EXPECT_EQ(game.geometry(), QRect(100, 80, 600, 460)); // no frame without a window manager
 
     const int top = game.waitForTable(artifact("x11_start.png"));
@@ -38,17 +37,17 @@ TEST(DesktopSession, PlaysARoundWithTheMouseAndExitsFromTheMenu) {
 }
 
 TEST(DesktopSession, TheCloseButtonEndsTheGameWithExitCodeZero) {
-    DesktopSession desktop;
-    ASSERT_DESKTOP_READY(desktop);
-    ASSERT_GT(desktop.game().waitForTable(artifact("x11_before_close.png")), 0);
-    desktop.game().askToClose();
-    EXPECT_EQ(desktop.game().exitCode(), 0);
+    DesktopGame game;
+    ASSERT_DESKTOP_READY(game);
+    ASSERT_GT(game.waitForTable(artifact("x11_before_close.png")), 0);
+    game.askToClose();
+    EXPECT_EQ(game.exitCode(), 0);
 }
 
 TEST(DesktopSession, OnAScreen640WideTheWindowOpensAtTheTop) {
-    DesktopSession desktop({.screen = {640, 480}});
-    ASSERT_DESKTOP_READY(desktop);
-    EXPECT_EQ(desktop.game().geometry().topLeft(), QPoint(20, 0));
+    DesktopGame game({.screen = {640, 480}});
+    ASSERT_DESKTOP_READY(game);
+    EXPECT_EQ(game.geometry().topLeft(), QPoint(20, 0));
 }
 
 TEST(StartupFailure, WithoutADisplayTheGameSaysSoAndFails) {

@@ -22,12 +22,11 @@ bool same(const QImage& one, const QImage& other, const QRect& area) {
 
 TEST(KeyboardSession, PlaysARoundWithKeysAloneAfterAClickThatShowsNoFocus) {
     // no session bus, so no accessibility bus and no screen reader
-    DesktopSession desktop({.openbox = true,
-                            .unset = {"DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
-                                      "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}});
-    ASSERT_DESKTOP_READY(desktop);
-    const QProcessEnvironment& environment = desktop.environment();
-    Game& game = desktop.game();
+    DesktopGame game({.openbox = true,
+                      .unset = {"DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
+                                "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}});
+    ASSERT_DESKTOP_READY(game);
+    const QProcessEnvironment& environment = game.environment();
     const int top = game.waitForTable(artifact("keys_start.png"));
     ASSERT_GT(top, 0);
     const auto active = [&](const QString& window) {

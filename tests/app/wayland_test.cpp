@@ -231,9 +231,8 @@ TEST(LostDisplay, AHeadlessCompositorThatGoesEndsTheGameWithItsName) {
 }
 
 TEST(LostDisplay, AnXServerThatGoesMidRoundEndsTheGameWithItsName) {
-    DesktopSession desktop;
-    ASSERT_DESKTOP_READY(desktop);
-    Game& game = desktop.game();
+    DesktopGame game;
+    ASSERT_DESKTOP_READY(game);
     const int top = game.waitForTable(artifact("x11_before_loss.png"));
     ASSERT_GT(top, 0);
     game.click(QPoint(57, 352 + top)); // Deal
@@ -243,10 +242,10 @@ TEST(LostDisplay, AnXServerThatGoesMidRoundEndsTheGameWithItsName) {
         return count(shot, firstCard, notGreen) > 0;
     });
     ASSERT_GT(count(dealt, firstCard, notGreen), 0);
-    desktop.stopServer();
+    game.stopServer();
     EXPECT_EQ(game.exitCode(), 1);
     const QString said = QString::fromLocal8Bit(game.process().readAllStandardError());
     EXPECT_TRUE(said.contains("Quorvel has lost its display: the connection to the X display " +
-                              desktop.environment().value("DISPLAY") + " broke"))
+                              game.environment().value("DISPLAY") + " broke"))
         << said.toStdString();
 }

@@ -27,10 +27,9 @@ QSize sizeHint(const QString& text, const char* which) {
 } // namespace
 
 TEST(WindowManager, TheAboutBoxAsksForACaptionOnlyAndAFixedSize) {
-    DesktopSession desktop({.openbox = true});
-    ASSERT_DESKTOP_READY(desktop);
-    const QProcessEnvironment& environment = desktop.environment();
-    Game& game = desktop.game();
+    DesktopGame game({.openbox = true});
+    ASSERT_DESKTOP_READY(game);
+    const QProcessEnvironment& environment = game.environment();
     const int top = game.waitForTable(artifact("openbox_start.png"));
     ASSERT_GT(top, 0);
 
