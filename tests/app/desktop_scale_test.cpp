@@ -114,9 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Ratios, UnusualScale, testing::Values(0.75, 1.33333, 4.
 // On Wayland the scale comes from the compositor's output: at 2 the game's window is drawn at
 // twice the pixels, its table as sharp as on X11.
 TEST(DesktopScale, OnAWaylandOutputOfScaleTwoTheTableIsDrawnAtItsResolution) {
-    if (!installed("weston") || !installed("weston-screenshooter")) {
-        GTEST_SKIP() << "weston is not installed (tools/setup.sh installs it)";
-    }
+    SKIP_UNLESS_INSTALLED("weston", "weston-screenshooter");
     Weston weston({}, {"--use-pixman", "--width=1400", "--height=1100", "--scale=2", "--debug"});
     ASSERT_TRUE(weston.running());
     QProcess game;

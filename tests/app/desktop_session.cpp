@@ -43,8 +43,13 @@ QString runTool(const QProcessEnvironment& environment, const QString& program,
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
 }
 
-bool installed(const char* program) {
-    return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
+std::string missingTool(std::initializer_list<const char*> tools) {
+    for (const char* tool : tools) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
+            return std::string(tool) + " is not installed (sh tools/setup.sh installs it)";
+        }
+    }
+    return {};
 }
 
 QString artifact(const char* name) {
@@ -135,15 +140,10 @@ int exitCodeOf(QProcess& game) {
 }
 
 DesktopGame::DesktopGame(const DesktopOptions& options) {
-    std::vector<const char*> tools{"Xvfb", "xdotool"};
-    if (options.openbox) {
-        tools.insert(tools.end(), {"openbox", "xprop"});
-    }
-    for (const char* tool : tools) {
-        if (!installed(tool)) {
-            skipReason_ = std::string(tool) + " is not installed (sh tools/setup.sh installs it)";
-            return;
-        }
+    skipReason_ = options.openbox ? missingTool({"Xvfb", "xdotool", "openbox", "xprop"})
+                                  : missingTool({"Xvfb", "xdotool"});
+    if (!skipReason_.empty()) {
+        return;
     }
     if (!server_.emplace(options.screen.width(), options.screen.height()).running()) {
         failure_ = "the X server did not start";

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -28,8 +29,12 @@ bool waitUntil(const std::function<bool()>& holds, int bound = 10000, int interv
 QString runTool(const QProcessEnvironment& environment, const QString& program,
                 const QStringList& arguments);
 
-// True when `program` is on the PATH; the tests that need it skip with a message otherwise.
-bool installed(const char* program);
+// Why a test cannot run here: the first of `tools` not on the PATH; empty when all are.
+std::string missingTool(std::initializer_list<const char*> tools);
+#define SKIP_UNLESS_INSTALLED(...)                                                                 \
+    if (const std::string missing = missingTool({__VA_ARGS__}); missing.empty()) {                 \
+    } else                                                                                         \
+        GTEST_SKIP() << missing
 
 // A file in the build's artifact folder, for screenshots.
 QString artifact(const char* name);

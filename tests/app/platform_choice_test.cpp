@@ -55,8 +55,8 @@ class PlatformChoice : public testing::TestWithParam<std::pair<bool, bool>> {};
 
 TEST_P(PlatformChoice, TheGameStartsExactlyWhereABareQtWindowStarts) {
     const auto [x11, wayland] = GetParam();
-    if (wayland && !installed("weston")) {
-        GTEST_SKIP() << "weston is not installed (sh tools/setup.sh installs it)";
+    if (wayland) {
+        SKIP_UNLESS_INSTALLED("weston");
     }
     const auto weston = wayland ? std::make_unique<Weston>() : nullptr;
     const auto xServer = x11 ? std::make_unique<XServer>(1024, 768) : nullptr;

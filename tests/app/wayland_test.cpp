@@ -109,9 +109,7 @@ QRect changed(const QImage& before, const QImage& after, const QRect& area) {
 } // namespace
 
 TEST(Wayland, PlaysARoundAndTheAboutBoxHasOnlyItsCaption) {
-    if (!installed("weston")) {
-        GTEST_SKIP() << "weston is not installed (sh tools/setup.sh installs it)";
-    }
+    SKIP_UNLESS_INSTALLED("weston");
     XServer server(1024, 768);
     ASSERT_TRUE(server.running());
     const QProcessEnvironment x = userEnvironment(server.display());
@@ -204,9 +202,7 @@ TEST(Wayland, WithoutQtsWaylandPluginTheGameNamesThePackage) {
 }
 
 TEST(LostDisplay, AHeadlessCompositorThatGoesEndsTheGameWithItsName) {
-    if (!installed("weston")) {
-        GTEST_SKIP() << "weston is not installed (sh tools/setup.sh installs it)";
-    }
+    SKIP_UNLESS_INSTALLED("weston");
     Weston weston;
     ASSERT_TRUE(weston.running());
     QProcess game;
