@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -105,14 +106,21 @@ bool startOpenbox(QProcess& openbox, const QProcessEnvironment& environment) {
     openbox.setProcessChannelMode(QProcess::MergedChannels);
     bool running = false;
     for (int attempt = 0; attempt < 2 && !running; ++attempt) {
-        openbox.start("openbox", {});
-        openbox.waitForStarted();
-        for (QDeadlineTimer deadline(10000);
-             !deadline.hasExpired() && !running && openbox.state() == QProcess::Running;
-             QThread::msleep(100)) {
-            running = runTool(environment, "xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"})
-                          .contains("window id");
+        QProcess announced;
+        announced.setProcessEnvironment(environment);
+        QEventLoop whicheverEndsFirst;
+        for (QProcess* process : {&openbox, &announced}) {
+            QObject::connect(process, &QProcess::finished, &whicheverEndsFirst, &QEventLoop::quit);
+            QObject::connect(process, &QProcess::errorOccurred, &whicheverEndsFirst,
+                             &QEventLoop::quit);
         }
+        openbox.start("openbox", {});
+        announced.start(X_HELPER_PROGRAM, {"managed", "10000"});
+        whicheverEndsFirst.exec();
+        running = openbox.state() == QProcess::Running &&
+                  announced.state() == QProcess::NotRunning &&
+                  announced.error() == QProcess::UnknownError && announced.exitCode() == 0;
+        stopProcess(announced);
         if (!running) {
             stopProcess(openbox);
             std::fprintf(stderr, "openbox did not start: %s\n",
@@ -124,8 +132,7 @@ bool startOpenbox(QProcess& openbox, const QProcessEnvironment& environment) {
 } // namespace
 
 QString waitForWindow(const QProcessEnvironment& environment, const QString& caption) {
-    return runTool(environment, "xdotool", {"search", "--sync", "--onlyvisible", "--name", caption})
-        .section('\n', 0, 0);
+    return runTool(environment, X_HELPER_PROGRAM, {"find", caption, "10000"});
 }
 
 void startGame(QProcess& game, const QProcessEnvironment& environment) {
@@ -140,7 +147,7 @@ int exitCodeOf(QProcess& game) {
 }
 
 DesktopGame::DesktopGame(const DesktopOptions& options) {
-    skipReason_ = options.openbox ? missingTool({"Xvfb", "xdotool", "openbox", "xprop"})
+    skipReason_ = options.openbox ? missingTool({"Xvfb", "xdotool", "openbox"})
                                   : missingTool({"Xvfb", "xdotool"});
     if (!skipReason_.empty()) {
         return;

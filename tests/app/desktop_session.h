@@ -47,7 +47,7 @@ int tableTop(const QImage& shot);
 QPoint tableOrigin(const QImage& shot);
 
 // A visible window on the X display of `environment` by its caption (a regular expression), once
-// it is there (empty if not within 15 s).
+// it is there (empty if not within 10 s).
 QString waitForWindow(const QProcessEnvironment& environment, const QString& caption);
 
 // The game started with `environment`, and its exit code once it has ended by itself (within

@@ -27,6 +27,7 @@ QSize sizeHint(const QString& text, const char* which) {
 } // namespace
 
 TEST(WindowManager, TheAboutBoxAsksForACaptionOnlyAndAFixedSize) {
+    SKIP_UNLESS_INSTALLED("xprop");
     DesktopGame game({.openbox = true});
     ASSERT_DESKTOP_READY(game);
     const QProcessEnvironment& environment = game.environment();
