@@ -1,6 +1,5 @@
 // The built program under Xvfb at other screen scales (QT_SCALE_FACTOR), played with the mouse
 // through the X server: the table comes out at the screen's own resolution, whole and in place.
-#include "headless/x_server.h"
 #include "tests/app/desktop_session.h"
 
 #include <QDir>
@@ -14,10 +13,8 @@
 namespace {
 const QPoint deal(57, 352), hit(157, 352), stand(257, 352); // centres of the buttons
 
-QProcessEnvironment scaledEnvironment(const XServer& server, double scale) {
-    QProcessEnvironment environment = userEnvironment(server.display());
-    environment.insert("QT_SCALE_FACTOR", QString::number(scale));
-    return environment;
+DesktopOptions scaled(QSize screen, double scale) {
+    return {.screen = screen, .set = {{"QT_SCALE_FACTOR", QString::number(scale)}}};
 }
 
 // Device pixels of a logical coordinate; below 1 the game asks Qt for 1 instead.
@@ -61,10 +58,8 @@ int colours(const QImage& picture) {
 } // namespace
 
 TEST(DesktopScale, AtScaleTwoCardsAndTextAreDrawnAtDeviceResolution) {
-    XServer server(1600, 1200);
-    ASSERT_TRUE(server.running());
-    Game game(scaledEnvironment(server, 2));
-    ASSERT_TRUE(game.found());
+    DesktopGame game(scaled({1600, 1200}, 2));
+    ASSERT_DESKTOP_READY(game);
     const int top = game.waitForTable(artifact("x11_scale2_start.png"));
     ASSERT_GT(top, 0);
     for (const QPoint button : {deal, hit, stand}) {
@@ -92,10 +87,8 @@ class UnusualScale : public testing::TestWithParam<double> {};
 // Money box, the table green between them.
 TEST_P(UnusualScale, TheWholeTableIsDrawn) {
     const double scale = GetParam();
-    XServer server(3600, 2600);
-    ASSERT_TRUE(server.running());
-    Game game(scaledEnvironment(server, scale));
-    ASSERT_TRUE(game.found());
+    DesktopGame game(scaled({3600, 2600}, scale));
+    ASSERT_DESKTOP_READY(game);
     const std::string name = "x11_scale" + QString::number(scale).toStdString() + ".png";
     const int top = game.waitForTable(artifact(name.c_str()));
     ASSERT_GT(top, 0);
@@ -121,14 +114,11 @@ INSTANTIATE_TEST_SUITE_P(Ratios, UnusualScale, testing::Values(0.75, 1.33333, 4.
 // On Wayland the scale comes from the compositor's output: at 2 the game's window is drawn at
 // twice the pixels, its table as sharp as on X11.
 TEST(DesktopScale, OnAWaylandOutputOfScaleTwoTheTableIsDrawnAtItsResolution) {
-    if (!installed("weston") || !installed("weston-screenshooter")) {
-        GTEST_SKIP() << "weston is not installed (tools/setup.sh installs it)";
-    }
+    SKIP_UNLESS_INSTALLED("weston", "weston-screenshooter");
     Weston weston({}, {"--use-pixman", "--width=1400", "--height=1100", "--scale=2", "--debug"});
     ASSERT_TRUE(weston.running());
     QProcess game;
-    game.setProcessEnvironment(weston.clientEnvironment());
-    game.start(QUORVEL_PROGRAM, {});
+    startGame(game, weston.clientEnvironment());
     ASSERT_TRUE(game.waitForStarted());
     // the output, taken until the table is on it with the Money frame in its corner
     QImage shot;

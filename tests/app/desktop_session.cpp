@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -43,8 +44,13 @@ QString runTool(const QProcessEnvironment& environment, const QString& program,
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
 }
 
-bool installed(const char* program) {
-    return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
+std::string missingTool(std::initializer_list<const char*> tools) {
+    for (const char* tool : tools) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
+            return std::string(tool) + " is not installed (sh tools/setup.sh installs it)";
+        }
+    }
+    return {};
 }
 
 QString artifact(const char* name) {
@@ -82,80 +88,6 @@ QPoint tableOrigin(const QImage& shot) {
     return {-1, -1};
 }
 
-Game::Game(const QProcessEnvironment& environment) : environment_(environment) {
-    process_.setProcessEnvironment(environment_);
-    process_.start(QUORVEL_PROGRAM, {});
-    window_ = runTool(environment_, "xdotool",
-                      {"search", "--sync", "--onlyvisible", "--name", "^Quorvel$"})
-                  .section('\n', 0, 0);
-}
-
-Game::~Game() {
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished();
-    }
-}
-
-int Game::waitForTable(const QString& file) const {
-    int top = -1;
-    waitUntil([&] { return found() && (top = tableTop(screenshot(file))) > 0; });
-    return top;
-}
-
-QRect Game::geometry() const {
-    const QString info = runTool(environment_, "xwininfo", {"-id", window_});
-    auto field = [&info](const char* name) {
-        const QRegularExpression pattern(QString(name) + R"(:\s+(-?\d+))");
-        return pattern.match(info).captured(1).toInt();
-    };
-    return {field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-            field("Height")};
-}
-
-void Game::click(QPoint at) const {
-    runTool(environment_, "xdotool",
-            {"mousemove", "--window", window_, QString::number(at.x()), QString::number(at.y()),
-             "click", "1"});
-}
-
-void Game::key(const char* name) const {
-    runTool(environment_, "xdotool", {"key", name});
-}
-
-QImage Game::screenshot(const QString& file) const {
-    runTool(environment_, X_HELPER_PROGRAM, {"grab", window_, file});
-    return QImage(file).convertToFormat(QImage::Format_RGB32);
-}
-
-QImage Game::waitForShot(const QString& file,
-                         const std::function<bool(const QImage&)>& shows) const {
-    QImage shot;
-    waitUntil([&] {
-        shot = screenshot(file);
-        return !shot.isNull() && shows(shot);
-    });
-    return shot;
-}
-
-bool Game::openMenu(QPoint title, QPoint item, const QString& file) const {
-    click(title);
-    return waitUntil([&] {
-        const QImage shot = screenshot(file);
-        return shot.valid(item) && shot.pixel(item) != tableGreen;
-    });
-}
-
-void Game::askToClose() const {
-    runTool(environment_, X_HELPER_PROGRAM, {"close", window_});
-}
-
-int Game::exitCode() {
-    EXPECT_TRUE(process_.waitForFinished(10000));
-    EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
-    return process_.exitCode();
-}
-
 namespace {
 void stopProcess(QProcess& process) {
     if (process.state() != QProcess::NotRunning) {
@@ -166,32 +98,138 @@ void stopProcess(QProcess& process) {
         }
     }
 }
+
+// openbox manages windows once it has announced itself on the root window; one that ended before
+// that is started once more, and what it said is passed on.
+bool startOpenbox(QProcess& openbox, const QProcessEnvironment& environment) {
+    openbox.setProcessEnvironment(environment);
+    openbox.setProcessChannelMode(QProcess::MergedChannels);
+    bool running = false;
+    for (int attempt = 0; attempt < 2 && !running; ++attempt) {
+        QProcess announced;
+        announced.setProcessEnvironment(environment);
+        QEventLoop whicheverEndsFirst;
+        for (QProcess* process : {&openbox, &announced}) {
+            QObject::connect(process, &QProcess::finished, &whicheverEndsFirst, &QEventLoop::quit);
+            QObject::connect(process, &QProcess::errorOccurred, &whicheverEndsFirst,
+                             &QEventLoop::quit);
+        }
+        openbox.start("openbox", {});
+        announced.start(X_HELPER_PROGRAM, {"managed", "10000"});
+        whicheverEndsFirst.exec();
+        running = openbox.state() == QProcess::Running &&
+                  announced.state() == QProcess::NotRunning &&
+                  announced.error() == QProcess::UnknownError && announced.exitCode() == 0;
+        stopProcess(announced);
+        if (!running) {
+            stopProcess(openbox);
+            std::fprintf(stderr, "openbox did not start: %s\n",
+                         openbox.readAll().toStdString().c_str());
+        }
+    }
+    return running;
+}
 } // namespace
 
-Openbox::Openbox(const QProcessEnvironment& environment) {
-    process_.setProcessEnvironment(environment);
-    process_.setProcessChannelMode(QProcess::MergedChannels);
-    // it manages windows once it has announced itself on the root window; one that ended before
-    // that is started once more, and what it said is passed on
-    for (int attempt = 0; attempt < 2 && !running_; ++attempt) {
-        process_.start("openbox", {});
-        process_.waitForStarted();
-        for (QDeadlineTimer deadline(10000);
-             !deadline.hasExpired() && !running_ && process_.state() == QProcess::Running;
-             QThread::msleep(100)) {
-            running_ = runTool(environment, "xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"})
-                           .contains("window id");
-        }
-        if (!running_) {
-            stopProcess(process_);
-            std::fprintf(stderr, "openbox did not start: %s\n",
-                         process_.readAll().toStdString().c_str());
-        }
+QString waitForWindow(const QProcessEnvironment& environment, const QString& caption) {
+    return runTool(environment, X_HELPER_PROGRAM, {"find", caption, "10000"});
+}
+
+void startGame(QProcess& game, const QProcessEnvironment& environment) {
+    game.setProcessEnvironment(environment);
+    game.start(QUORVEL_PROGRAM, {});
+}
+
+int exitCodeOf(QProcess& game) {
+    EXPECT_TRUE(game.waitForFinished(10000));
+    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit); // no abort, no core
+    return game.exitCode();
+}
+
+DesktopGame::DesktopGame(const DesktopOptions& options) {
+    skipReason_ = options.openbox ? missingTool({"Xvfb", "xdotool", "openbox"})
+                                  : missingTool({"Xvfb", "xdotool"});
+    if (!skipReason_.empty()) {
+        return;
+    }
+    if (!server_.emplace(options.screen.width(), options.screen.height()).running()) {
+        failure_ = "the X server did not start";
+        return;
+    }
+    environment_ = userEnvironment(server_->display());
+    for (const char* name : options.unset) {
+        environment_.remove(name);
+    }
+    for (const auto& [name, value] : options.set) {
+        environment_.insert(name, value);
+    }
+    if (options.openbox && !startOpenbox(windowManager_, environment_)) {
+        failure_ = "openbox did not start";
+        return;
+    }
+    startGame(process_, environment_);
+    window_ = waitForWindow(environment_, "^Quorvel$");
+    if (window_.isEmpty()) {
+        failure_ = "the game's window did not appear";
     }
 }
 
-Openbox::~Openbox() {
+DesktopGame::~DesktopGame() {
     stopProcess(process_);
+    stopProcess(windowManager_);
+}
+
+int DesktopGame::waitForTable(const QString& file) const {
+    int top = -1;
+    waitUntil([&] { return !window_.isEmpty() && (top = tableTop(screenshot(file))) > 0; });
+    return top;
+}
+
+QRect DesktopGame::geometry() const {
+    const QString info = runTool(environment_, "xwininfo", {"-id", window_});
+    auto field = [&info](const char* name) {
+        const QRegularExpression pattern(QString(name) + R"(:\s+(-?\d+))");
+        return pattern.match(info).captured(1).toInt();
+    };
+    return {field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+            field("Height")};
+}
+
+void DesktopGame::click(QPoint at) const {
+    runTool(environment_, "xdotool",
+            {"mousemove", "--window", window_, QString::number(at.x()), QString::number(at.y()),
+             "click", "1"});
+}
+
+void DesktopGame::key(const char* name) const {
+    runTool(environment_, "xdotool", {"key", name});
+}
+
+QImage DesktopGame::screenshot(const QString& file) const {
+    runTool(environment_, X_HELPER_PROGRAM, {"grab", window_, file});
+    return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage DesktopGame::waitForShot(const QString& file,
+                                const std::function<bool(const QImage&)>& shows) const {
+    QImage shot;
+    waitUntil([&] {
+        shot = screenshot(file);
+        return !shot.isNull() && shows(shot);
+    });
+    return shot;
+}
+
+bool DesktopGame::openMenu(QPoint title, QPoint item, const QString& file) const {
+    click(title);
+    return waitUntil([&] {
+        const QImage shot = screenshot(file);
+        return shot.valid(item) && shot.pixel(item) != tableGreen;
+    });
+}
+
+void DesktopGame::askToClose() const {
+    runTool(environment_, X_HELPER_PROGRAM, {"close", window_});
 }
 
 Weston::Weston(const QProcessEnvironment& xDisplay, const QStringList& options) {

@@ -1,13 +1,20 @@
 #pragma once
 
-// What the tests that run the built program on a real display share: the tools that drive it,
-// what its window shows, and the window manager and compositor they start for it.
+// What the tests that run the built program on a real display share: the desktop they start it
+// on, the tools that drive it, what its window shows, and the compositor some start instead.
+#include "headless/x_server.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 inline constexpr QRgb tableGreen = qRgb(0, 128, 0);
 inline constexpr QRgb badgeYellow = qRgb(255, 255, 0);
@@ -22,8 +29,12 @@ bool waitUntil(const std::function<bool()>& holds, int bound = 10000, int interv
 QString runTool(const QProcessEnvironment& environment, const QString& program,
                 const QStringList& arguments);
 
-// True when `program` is on the PATH; the tests that need it skip with a message otherwise.
-bool installed(const char* program);
+// Why a test cannot run here: the first of `tools` not on the PATH; empty when all are.
+std::string missingTool(std::initializer_list<const char*> tools);
+#define SKIP_UNLESS_INSTALLED(...)                                                                 \
+    if (const std::string missing = missingTool({__VA_ARGS__}); missing.empty()) {                 \
+    } else                                                                                         \
+        GTEST_SKIP() << missing
 
 // A file in the build's artifact folder, for screenshots.
 QString artifact(const char* name);
@@ -35,15 +46,39 @@ int tableTop(const QImage& shot);
 // The top-left corner of the table picture: the first pixel of table green ((-1, -1) if none).
 QPoint tableOrigin(const QImage& shot);
 
-// The game, started on an X display, with its window found as a user sees it: by its caption.
-class Game {
-  public:
-    explicit Game(const QProcessEnvironment& environment);
-    ~Game();
+// A visible window on the X display of `environment` by its caption (a regular expression), once
+// it is there (empty if not within 10 s).
+QString waitForWindow(const QProcessEnvironment& environment, const QString& caption);
 
-    bool found() const { return !window_.isEmpty(); }
+// The game started with `environment`, and its exit code once it has ended by itself (within
+// 10 s), with a failure where it did not end or ended by a signal.
+void startGame(QProcess& game, const QProcessEnvironment& environment);
+int exitCodeOf(QProcess& game);
+
+// What a desktop test starts: a private X server of `screen` size, openbox on it where asked,
+// and the game in a user's environment on it, less the variables `unset`, plus those `set`.
+struct DesktopOptions {
+    QSize screen{1024, 768};
+    bool openbox = false;
+    std::vector<const char*> unset{};
+    std::vector<std::pair<const char*, QString>> set{};
+};
+
+// The game on a desktop of its own, up once ready() says so: its window found as a user finds
+// it, by its caption. Where a tool is missing, skipReason() says which; where a part did not
+// start, failure() says which.
+class DesktopGame {
+  public:
+    explicit DesktopGame(const DesktopOptions& options = {});
+    ~DesktopGame();
+    const std::string& skipReason() const { return skipReason_; }
+    const std::string& failure() const { return failure_; }
+    bool ready() const { return skipReason_.empty() && failure_.empty(); }
+
+    const QProcessEnvironment& environment() const { return environment_; }
     const QString& window() const { return window_; }
     QProcess& process() { return process_; }
+    void stopServer() { server_.reset(); } // under the running game
 
     // Where the table picture starts in the window, once the game has drawn it (-1 if never).
     int waitForTable(const QString& file) const;
@@ -61,25 +96,24 @@ class Game {
     // table just below the bar, so that the next click reaches the popup.
     bool openMenu(QPoint title, QPoint item, const QString& file) const;
     void askToClose() const;
-    int exitCode(); // once the game has ended by itself, within 10 s
+    int exitCode() { return exitCodeOf(process_); }
 
   private:
+    std::string skipReason_;
+    std::string failure_;
+    std::optional<XServer> server_;
     QProcessEnvironment environment_;
+    QProcess windowManager_;
     QProcess process_;
     QString window_;
 };
 
-// openbox on an X display, managing windows once running() says so.
-class Openbox {
-  public:
-    explicit Openbox(const QProcessEnvironment& environment);
-    ~Openbox();
-    bool running() const { return running_; }
-
-  private:
-    QProcess process_;
-    bool running_ = false;
-};
+// Skips the test where a tool of the desktop is missing, and fails it where a part did not start.
+#define ASSERT_DESKTOP_READY(game)                                                                 \
+    if (!(game).skipReason().empty()) {                                                            \
+        GTEST_SKIP() << (game).skipReason();                                                       \
+    }                                                                                              \
+    ASSERT_TRUE((game).ready()) << (game).failure()
 
 // weston with a private runtime folder, on its headless back end or, given an X display, in a
 // window of that display (where xdotool reaches it); `options` go to weston as they are.

@@ -1,16 +1,13 @@
 // The built program started as a user starts it, on a private X server (Xvfb, no window
 // manager, so the window has no frame), driven with the mouse through the X server.
 #include "desktop_session.h"
-#include "headless/x_server.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
 
 TEST(DesktopSession, PlaysARoundWithTheMouseAndExitsFromTheMenu) {
-    XServer server(1024, 768);
-    ASSERT_TRUE(server.running());
-    Game game(userEnvironment(server.display()));
-    ASSERT_TRUE(game.found());
+    DesktopGame game;
+    ASSERT_DESKTOP_READY(game);
     EXPECT_EQ(game.geometry(), QRect(100, 80, 600, 460)); // no frame without a window manager
 
     const int top = game.waitForTable(artifact("x11_start.png"));
@@ -40,20 +37,16 @@ TEST(DesktopSession, PlaysARoundWithTheMouseAndExitsFromTheMenu) {
 }
 
 TEST(DesktopSession, TheCloseButtonEndsTheGameWithExitCodeZero) {
-    XServer server(1024, 768);
-    ASSERT_TRUE(server.running());
-    Game game(userEnvironment(server.display()));
-    ASSERT_TRUE(game.found());
+    DesktopGame game;
+    ASSERT_DESKTOP_READY(game);
     ASSERT_GT(game.waitForTable(artifact("x11_before_close.png")), 0);
     game.askToClose();
     EXPECT_EQ(game.exitCode(), 0);
 }
 
 TEST(DesktopSession, OnAScreen640WideTheWindowOpensAtTheTop) {
-    XServer server(640, 480);
-    ASSERT_TRUE(server.running());
-    Game game(userEnvironment(server.display()));
-    ASSERT_TRUE(game.found());
+    DesktopGame game({.screen = {640, 480}});
+    ASSERT_DESKTOP_READY(game);
     EXPECT_EQ(game.geometry().topLeft(), QPoint(20, 0));
 }
 
@@ -85,11 +78,8 @@ TEST(StartupFailure, WithoutADisplayTheGameSaysSoAndFails) {
     for (const auto& [environment, cause] : cases) {
         SCOPED_TRACE(cause.toStdString());
         QProcess game;
-        game.setProcessEnvironment(environment);
-        game.start(QUORVEL_PROGRAM, {});
-        ASSERT_TRUE(game.waitForFinished(10000));
-        EXPECT_EQ(game.exitStatus(), QProcess::NormalExit); // no abort
-        EXPECT_EQ(game.exitCode(), 1);
+        startGame(game, environment);
+        EXPECT_EQ(exitCodeOf(game), 1);
         const QStringList lines = QString::fromLocal8Bit(game.readAllStandardError()).split('\n');
         ASSERT_GE(lines.size(), 2);
         EXPECT_EQ(lines[0], "Error - Class Registration Failed");

@@ -2,7 +2,6 @@
 // session and so no assistive technology: what a sighted player without a mouse meets. A click
 // first, which must leave every button as it was drawn.
 #include "desktop_session.h"
-#include "headless/x_server.h"
 
 #include <gtest/gtest.h>
 
@@ -22,23 +21,12 @@ bool same(const QImage& one, const QImage& other, const QRect& area) {
 } // namespace
 
 TEST(KeyboardSession, PlaysARoundWithKeysAloneAfterAClickThatShowsNoFocus) {
-    for (const char* program : {"openbox", "xdotool"}) {
-        if (!installed(program)) {
-            GTEST_SKIP() << program << " is not installed (sh tools/setup.sh installs it)";
-        }
-    }
-    XServer server(1024, 768);
-    ASSERT_TRUE(server.running());
-    QProcessEnvironment environment = userEnvironment(server.display());
     // no session bus, so no accessibility bus and no screen reader
-    for (const char* name : {"DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "QT_ACCESSIBILITY",
-                             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}) {
-        environment.remove(name);
-    }
-    Openbox windowManager(environment);
-    ASSERT_TRUE(windowManager.running());
-    Game game(environment);
-    ASSERT_TRUE(game.found());
+    DesktopGame game({.openbox = true,
+                      .unset = {"DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS",
+                                "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}});
+    ASSERT_DESKTOP_READY(game);
+    const QProcessEnvironment& environment = game.environment();
     const int top = game.waitForTable(artifact("keys_start.png"));
     ASSERT_GT(top, 0);
     const auto active = [&](const QString& window) {
@@ -101,9 +89,7 @@ TEST(KeyboardSession, PlaysARoundWithKeysAloneAfterAClickThatShowsNoFocus) {
     for (const char* name : {"F10", "Right", "Return"}) {
         game.key(name);
     }
-    const QString box = runTool(environment, "xdotool",
-                                {"search", "--sync", "--onlyvisible", "--name", "^About Quorvel$"})
-                            .section('\n', 0, 0);
+    const QString box = waitForWindow(environment, "^About Quorvel$");
     ASSERT_FALSE(box.isEmpty());
     ASSERT_TRUE(active(box));
     game.key("Return");

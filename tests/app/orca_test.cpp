@@ -1,6 +1,5 @@
 // The game as a blind player meets it: the real Orca screen reader on a private X server, keys
 // only, judged by the words Orca hands its voice (tests/app/orca_player.py plays and prints them).
-#include "headless/x_server.h"
 #include "tests/app/desktop_session.h"
 
 #include <QProcess>
@@ -42,20 +41,21 @@ bool heard(const QString& words, const QString& pattern) {
 // or why it could not be played here.
 struct Session {
     std::map<QString, QString> steps;
-    QString errors;
+    std::string errors;
     bool skipped = false;
     bool played = false;
+    // what ASSERT_DESKTOP_READY asks
+    std::string skipReason() const { return skipped ? errors : std::string(); }
+    bool ready() const { return played; }
+    const std::string& failure() const { return errors; }
 };
 
 Session playWithOrca(const char* scale, const char* locale) {
     Session result;
-    for (const char* program : {"orca", "speech-dispatcher", "openbox", "xdotool"}) {
-        if (!installed(program)) {
-            result.skipped = true;
-            result.errors =
-                QString("%1 is not installed (sh tools/setup.sh installs it)").arg(program);
-            return result;
-        }
+    result.errors = missingTool({"orca", "speech-dispatcher", "openbox", "xdotool"});
+    result.skipped = !result.errors.empty();
+    if (result.skipped) {
+        return result;
     }
     XServer server(1024, 768);
     if (!server.running()) {
@@ -74,7 +74,7 @@ Session playWithOrca(const char* scale, const char* locale) {
         session.kill();
         session.waitForFinished();
     }
-    result.errors = QString::fromLocal8Bit(session.readAllStandardError());
+    result.errors = session.readAllStandardError().toStdString();
     result.skipped = session.exitStatus() == QProcess::NormalExit && session.exitCode() == 77;
     result.played = session.exitStatus() == QProcess::NormalExit && session.exitCode() == 0;
     result.steps = heardSteps(QString::fromUtf8(session.readAllStandardOutput()));
@@ -85,10 +85,7 @@ Session playWithOrca(const char* scale, const char* locale) {
 // At screen scale 2, so that the positions on the accessibility bus are checked in device pixels.
 TEST(Orca, APlayerHearsEachPressAndUsesTheMenuWithKeysAlone) {
     Session session = playWithOrca("2", "C.UTF-8");
-    if (session.skipped) {
-        GTEST_SKIP() << session.errors.toStdString();
-    }
-    ASSERT_TRUE(session.played) << session.errors.toStdString();
+    ASSERT_DESKTOP_READY(session);
     auto& steps = session.steps;
 
     EXPECT_TRUE(heard(steps["start"], "Deal push button")) << steps["start"].toStdString();
@@ -114,17 +111,14 @@ TEST(Orca, APlayerHearsEachPressAndUsesTheMenuWithKeysAlone) {
     EXPECT_TRUE(heard(steps["about"], "About Quorvel dialog Quorvel Version [0-9.]+ "))
         << steps["about"].toStdString();
     EXPECT_TRUE(heard(steps["closed"], "Deal push button")) << steps["closed"].toStdString();
-    EXPECT_EQ(steps["exit code"].toStdString(), "0") << session.errors.toStdString();
+    EXPECT_EQ(steps["exit code"].toStdString(), "0") << session.errors;
 }
 
 // The game under a German locale, Orca itself in English: the cards, counts and buttons are
 // heard in German.
 TEST(Orca, AGermanPlayerHearsTheGameInGerman) {
     Session session = playWithOrca("1", "de_DE.UTF-8");
-    if (session.skipped) {
-        GTEST_SKIP() << session.errors.toStdString();
-    }
-    ASSERT_TRUE(session.played) << session.errors.toStdString();
+    ASSERT_DESKTOP_READY(session);
     auto& steps = session.steps;
     const QString karte = "(?:Kreuz|Karo|Herz|Pik)-(?:Ass|Zwei|Drei|Vier|Fünf|Sechs|Sieben|Acht|"
                           "Neun|Zehn|Bube|Dame|König)";
@@ -142,7 +136,7 @@ TEST(Orca, AGermanPlayerHearsTheGameInGerman) {
         << steps["stand"].toStdString();
     EXPECT_TRUE(heard(steps["about"], "Über Quorvel dialog Quorvel Version"))
         << steps["about"].toStdString();
-    EXPECT_EQ(steps["exit code"].toStdString(), "0") << session.errors.toStdString();
+    EXPECT_EQ(steps["exit code"].toStdString(), "0") << session.errors;
 }
 
 namespace {
@@ -182,10 +176,7 @@ class OrcaInLanguage : public testing::TestWithParam<HeardDeal> {};
 // the game's language.
 TEST_P(OrcaInLanguage, APlayerHearsTheDealInTheGamesLanguage) {
     Session session = playWithOrca("1", GetParam().locale);
-    if (session.skipped) {
-        GTEST_SKIP() << session.errors.toStdString();
-    }
-    ASSERT_TRUE(session.played) << session.errors.toStdString();
+    ASSERT_DESKTOP_READY(session);
     const QString deal = session.steps["deal"];
     std::printf("heard after Deal: %s\n", deal.toUtf8().constData());
     EXPECT_TRUE(heard(deal, QString::fromUtf8(GetParam().hit) + " push button"))
@@ -193,7 +184,7 @@ TEST_P(OrcaInLanguage, APlayerHearsTheDealInTheGamesLanguage) {
     EXPECT_TRUE(heard(deal, QString::fromUtf8(GetParam().deal)
                                 .replace('C', '(' + QString::fromUtf8(GetParam().card) + ')')))
         << deal.toStdString();
-    EXPECT_EQ(session.steps["exit code"].toStdString(), "0") << session.errors.toStdString();
+    EXPECT_EQ(session.steps["exit code"].toStdString(), "0") << session.errors;
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, OrcaInLanguage, testing::ValuesIn(heardDeals),

@@ -2,7 +2,6 @@
 // window of a private Xvfb, where xdotool drives the mouse and keys, or headless. Also a
 // Wayland session without Qt's Wayland plugin, and a display that goes away in play.
 #include "desktop_session.h"
-#include "headless/x_server.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <utility>
 
 namespace {
@@ -108,23 +106,10 @@ QRect changed(const QImage& before, const QImage& after, const QRect& area) {
     }
     return box;
 }
-
-void startGame(QProcess& game, const QProcessEnvironment& environment) {
-    game.setProcessEnvironment(environment);
-    game.start(QUORVEL_PROGRAM, {});
-}
-
-int exitCodeOf(QProcess& game) {
-    EXPECT_TRUE(game.waitForFinished(10000));
-    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit); // no abort, no core
-    return game.exitCode();
-}
 } // namespace
 
 TEST(Wayland, PlaysARoundAndTheAboutBoxHasOnlyItsCaption) {
-    if (!installed("weston")) {
-        GTEST_SKIP() << "weston is not installed (sh tools/setup.sh installs it)";
-    }
+    SKIP_UNLESS_INSTALLED("weston");
     XServer server(1024, 768);
     ASSERT_TRUE(server.running());
     const QProcessEnvironment x = userEnvironment(server.display());
@@ -217,9 +202,7 @@ TEST(Wayland, WithoutQtsWaylandPluginTheGameNamesThePackage) {
 }
 
 TEST(LostDisplay, AHeadlessCompositorThatGoesEndsTheGameWithItsName) {
-    if (!installed("weston")) {
-        GTEST_SKIP() << "weston is not installed (sh tools/setup.sh installs it)";
-    }
+    SKIP_UNLESS_INSTALLED("weston");
     Weston weston;
     ASSERT_TRUE(weston.running());
     QProcess game;
@@ -244,11 +227,8 @@ TEST(LostDisplay, AHeadlessCompositorThatGoesEndsTheGameWithItsName) {
 }
 
 TEST(LostDisplay, AnXServerThatGoesMidRoundEndsTheGameWithItsName) {
-    auto server = std::make_unique<XServer>(1024, 768);
-    ASSERT_TRUE(server->running());
-    const std::string display = server->display();
-    Game game(userEnvironment(display));
-    ASSERT_TRUE(game.found());
+    DesktopGame game;
+    ASSERT_DESKTOP_READY(game);
     const int top = game.waitForTable(artifact("x11_before_loss.png"));
     ASSERT_GT(top, 0);
     game.click(QPoint(57, 352 + top)); // Deal
@@ -258,10 +238,10 @@ TEST(LostDisplay, AnXServerThatGoesMidRoundEndsTheGameWithItsName) {
         return count(shot, firstCard, notGreen) > 0;
     });
     ASSERT_GT(count(dealt, firstCard, notGreen), 0);
-    server.reset();
+    game.stopServer();
     EXPECT_EQ(game.exitCode(), 1);
     const QString said = QString::fromLocal8Bit(game.process().readAllStandardError());
-    EXPECT_TRUE(said.contains(QString::fromStdString(
-        "Quorvel has lost its display: the connection to the X display " + display + " broke")))
+    EXPECT_TRUE(said.contains("Quorvel has lost its display: the connection to the X display " +
+                              game.environment().value("DISPLAY") + " broke"))
         << said.toStdString();
 }

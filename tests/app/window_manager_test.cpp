@@ -2,7 +2,6 @@
 // caption of its own and no frame, buttons, resizing or maximising; the main window keeps its
 // sizing border and maximise box. Read with xprop, as the window manager reads them.
 #include "desktop_session.h"
-#include "headless/x_server.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -28,16 +27,10 @@ QSize sizeHint(const QString& text, const char* which) {
 } // namespace
 
 TEST(WindowManager, TheAboutBoxAsksForACaptionOnlyAndAFixedSize) {
-    if (!installed("openbox") || !installed("xprop")) {
-        GTEST_SKIP() << "openbox or xprop is not installed (sh tools/setup.sh installs them)";
-    }
-    XServer server(1024, 768);
-    ASSERT_TRUE(server.running());
-    const QProcessEnvironment environment = userEnvironment(server.display());
-    Openbox windowManager(environment);
-    ASSERT_TRUE(windowManager.running());
-    Game game(environment);
-    ASSERT_TRUE(game.found());
+    SKIP_UNLESS_INSTALLED("xprop");
+    DesktopGame game({.openbox = true});
+    ASSERT_DESKTOP_READY(game);
+    const QProcessEnvironment& environment = game.environment();
     const int top = game.waitForTable(artifact("openbox_start.png"));
     ASSERT_GT(top, 0);
 
@@ -48,9 +41,7 @@ TEST(WindowManager, TheAboutBoxAsksForACaptionOnlyAndAFixedSize) {
     const QPoint about(70, top + top / 2); // Help's only item
     ASSERT_TRUE(game.openMenu(QPoint(58, top / 2), about, artifact("openbox_help_menu.png")));
     game.click(about);
-    const QString box = runTool(environment, "xdotool",
-                                {"search", "--sync", "--onlyvisible", "--name", "^About Quorvel$"})
-                            .section('\n', 0, 0);
+    const QString box = waitForWindow(environment, "^About Quorvel$");
     ASSERT_FALSE(box.isEmpty());
     const QString hints = properties(environment, box);
     // flags: functions and decorations given; functions: move only; decorations: none

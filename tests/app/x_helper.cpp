@@ -4,7 +4,16 @@
 //   x_helper watch <window> <ms>        prints "watching", then "unmapped" and "mapped" as the
 //                                       window goes and comes back; ends once it is back
 //                                       (exit 0) or after <ms> (exit 1)
+//   x_helper find <caption> <ms>        prints the first viewable window whose caption matches
+//                                       the regular expression, once there is one (exit 0), or
+//                                       nothing after <ms> (exit 1)
+//   x_helper managed <ms>               ends once a window manager has announced itself on the
+//                                       root window (exit 0), or after <ms> (exit 1)
+// find and managed look again at each change to the screen's windows, as the X server reports it.
 #include <QImage>
+#include <QRegularExpression>
+
+#include <functional>
 
 #include <xcb/xcb.h>
 
@@ -99,13 +108,80 @@ bool watch(xcb_connection_t* connection, xcb_window_t window, long long bound) {
     }
     return false;
 }
+// True once `holds` does, looked at again after each change below the root window or to its
+// properties; false if it has not by `bound` ms.
+bool waitForScreen(xcb_connection_t* connection, long long bound,
+                   const std::function<bool(xcb_window_t root)>& holds) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    // selected before the first look, so that no change after it goes unreported
+    const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
+    for (const long long end = nowMs() + bound; !holds(root);) {
+        bool changed = false;
+        while (ReplyPtr<xcb_generic_event_t> event{xcb_poll_for_event(connection), &std::free}) {
+            changed = true;
+        }
+        const long long left = end - nowMs();
+        if (xcb_connection_has_error(connection) || (!changed && left <= 0)) {
+            return false;
+        }
+        if (!changed) {
+            pollfd ready{xcb_get_file_descriptor(connection), POLLIN, 0};
+            poll(&ready, 1, static_cast<int>(left));
+        }
+    }
+    return true;
+}
+
+std::string property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name) {
+    ReplyPtr<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, 0, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+            nullptr),
+        &std::free);
+    return reply ? std::string(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                               static_cast<std::size_t>(xcb_get_property_value_length(reply.get())))
+                 : std::string();
+}
+
+// The first viewable window below `parent` whose caption matches, or none.
+xcb_window_t search(xcb_connection_t* connection, xcb_window_t parent,
+                    const QRegularExpression& caption, xcb_atom_t netName) {
+    ReplyPtr<xcb_query_tree_reply_t> tree(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, parent), nullptr), &std::free);
+    if (!tree) {
+        return XCB_WINDOW_NONE;
+    }
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    for (int index = 0; index < xcb_query_tree_children_length(tree.get()); ++index) {
+        const xcb_window_t child = children[index];
+        ReplyPtr<xcb_get_window_attributes_reply_t> attributes(
+            xcb_get_window_attributes_reply(connection,
+                                            xcb_get_window_attributes(connection, child), nullptr),
+            &std::free);
+        if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) {
+            continue;
+        }
+        for (const xcb_atom_t name : {netName, xcb_atom_t{XCB_ATOM_WM_NAME}}) {
+            const std::string text = property(connection, child, name);
+            if (!text.empty() && caption.match(QString::fromUtf8(text)).hasMatch()) {
+                return child;
+            }
+        }
+        if (const xcb_window_t found = search(connection, child, caption, netName)) {
+            return found;
+        }
+    }
+    return XCB_WINDOW_NONE;
+}
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(
-            stderr,
-            "usage: x_helper grab <window> <file> | close <window> | watch <window> <ms>\n");
+            stderr, "usage: x_helper grab <window> <file> | close <window> | watch <window> <ms> | "
+                    "find <caption> <ms> | managed <ms>\n");
         return 2;
     }
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
@@ -121,6 +197,23 @@ int main(int argc, char** argv) {
         done = askToClose(connection, window);
     } else if (std::strcmp(argv[1], "watch") == 0 && argc == 4) {
         done = watch(connection, window, std::strtoll(argv[3], nullptr, 10));
+    } else if (std::strcmp(argv[1], "find") == 0 && argc == 4) {
+        const QRegularExpression caption(QString::fromUtf8(argv[2]));
+        const xcb_atom_t netName = atom(connection, "_NET_WM_NAME");
+        xcb_window_t found = XCB_WINDOW_NONE;
+        done =
+            waitForScreen(connection, std::strtoll(argv[3], nullptr, 10), [&](xcb_window_t root) {
+                return (found = search(connection, root, caption, netName)) != XCB_WINDOW_NONE;
+            });
+        if (done) {
+            std::printf("%u\n", found);
+        }
+    } else if (std::strcmp(argv[1], "managed") == 0) {
+        const xcb_atom_t check = atom(connection, "_NET_SUPPORTING_WM_CHECK");
+        done =
+            waitForScreen(connection, std::strtoll(argv[2], nullptr, 10), [&](xcb_window_t root) {
+                return !property(connection, root, check).empty();
+            });
     }
     xcb_disconnect(connection);
     return done ? 0 : 1;
