@@ -7,6 +7,7 @@
 #include "app/table_widget.h"
 #include "app/window_placement.h"
 #include "game/table_state.h"
+#include "raster/text.h"
 #include "render/canvas.h"
 #include "render/table_surface.h"
 
@@ -21,6 +22,7 @@
 MainWindow::MainWindow()
     : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(*table_, buttons_),
       announcer_(new Announcer(client_)) {
+    loadTextFont();
     installAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Quorvel"));
     buildMenu();

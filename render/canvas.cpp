@@ -140,7 +140,7 @@ void draw(DrawOp op) {
 
 // A sprite drawn again by the art at a device size; the sheet's own picture enlarged when the art
 // cannot be drawn.
-QImage paintSprite(const Surface& picture, std::int32_t number, std::int32_t width,
+QImage paintSprite(const SpriteSheet& sheet, std::int32_t number, std::int32_t width,
                    std::int32_t height) {
     static constexpr std::array<SpriteId, spriteCount> sprites = allSprites();
     const SpriteId sprite = sprites[static_cast<std::size_t>(number)];
@@ -153,17 +153,10 @@ QImage paintSprite(const Surface& picture, std::int32_t number, std::int32_t wid
                                        badgeWords()[static_cast<std::size_t>(sprite.row)])
                    : renderCardSprite(sprite, size, family);
     }
-    return picture.image()
+    return sheet.picture()
+        .image()
         .copy(spriteRect(sprite))
         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-std::unique_ptr<SpriteSheet> makeSheet(std::unique_ptr<Surface> picture) {
-    const Surface* own = picture.get();
-    return std::make_unique<SpriteSheet>(
-        std::move(picture), [own](std::int32_t number, std::int32_t width, std::int32_t height) {
-            return paintSprite(*own, number, width, height);
-        });
 }
 
 void noteFailure(std::string& failure, std::string_view what) {
@@ -171,16 +164,23 @@ void noteFailure(std::string& failure, std::string_view what) {
     failure += what;
 }
 
-// A sheet that cannot be loaded, or that is not of its size, is replaced by a white one of its
+// A sheet is decoded when it is first drawn from, after the window's first frame; at start-up
+// only its header is read, so that one missing or not of its size still stops the start.
+void checkSheet(std::string_view name, std::int32_t width, std::int32_t height,
+                std::string& failure) {
+    if (imageResourceSize(name) != QSize(width, height)) {
+        noteFailure(failure, "the image resource " + std::string(name));
+    }
+}
+
+// A sheet that cannot be decoded, or that is not of its size, is replaced by a white one of its
 // size, so the table still draws.
-std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, std::int32_t height,
-                                   std::string& failure) {
+std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, std::int32_t height) {
     if (auto sheet = loadImageResource(name)) {
         if (sheet->width() == width && sheet->height() == height) {
             return sheet;
         }
     }
-    noteFailure(failure, "the image resource " + std::string(name));
     auto blank = std::make_unique<Surface>(width, height);
     fillRect(*blank, QRect(0, 0, width, height), Rgb{255, 255, 255});
     return blank;
@@ -188,8 +188,7 @@ std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, st
 
 // The build's result sheet shows the badges' English words; in another language the art draws the
 // sheet again with that language's words.
-std::unique_ptr<Surface> loadResultSheet(std::string& failure) {
-    const BadgeWords words = badgeWords();
+std::unique_ptr<Surface> loadResultSheet(const BadgeWords& words) {
     if (words != englishBadgeWords()) {
         QString error;
         const QString family = loadLetteringFamily(error);
@@ -198,15 +197,12 @@ std::unique_ptr<Surface> loadResultSheet(std::string& failure) {
         }
     }
     return loadSheet("IDBRESULTSBITMAP", SheetGeometry::resultSheetWidth,
-                     SheetGeometry::resultSheetHeight, failure);
+                     SheetGeometry::resultSheetHeight);
 }
 
 std::unique_ptr<Surface> greenBackBuffer(double scale) {
-    auto back = std::make_unique<Surface>(TableLayout::backBufferWidth,
-                                          TableLayout::backBufferHeight, scale);
-    fillRect(*back, QRect(0, 0, TableLayout::backBufferWidth, TableLayout::backBufferHeight),
-             tableGreen);
-    return back;
+    return std::make_unique<Surface>(TableLayout::backBufferWidth, TableLayout::backBufferHeight,
+                                     scale, tableGreen);
 }
 
 } // namespace
@@ -221,9 +217,19 @@ void openCanvas(double scale, std::string& failure) {
     all.backBuffer = greenBackBuffer(scale);
     all.inked.clear();
     all.unshown.clear(); // the window's first paint shows all of it
-    all.cards = makeSheet(loadSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth,
-                                    SheetGeometry::cardSheetHeight, failure));
-    all.results = makeSheet(loadResultSheet(failure));
+    checkSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth, SheetGeometry::cardSheetHeight,
+               failure);
+    checkSheet("IDBRESULTSBITMAP", SheetGeometry::resultSheetWidth,
+               SheetGeometry::resultSheetHeight, failure);
+    all.cards = std::make_unique<SpriteSheet>(
+        [] {
+            return loadSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth,
+                             SheetGeometry::cardSheetHeight);
+        },
+        paintSprite);
+    // in the language of the table's words at the time
+    all.results = std::make_unique<SpriteSheet>(
+        [words = badgeWords()] { return loadResultSheet(words); }, paintSprite);
 }
 
 void releaseTableSurface() {
