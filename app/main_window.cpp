@@ -22,6 +22,7 @@
 MainWindow::MainWindow()
     : client_(new QWidget(this)), table_(new TableWidget(client_)), view_(*table_, buttons_),
       announcer_(new Announcer(client_)) {
+    // before the menu bar measures itself: registering a font drops every font loaded so far
     loadTextFont();
     installAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Quorvel"));
