@@ -7,6 +7,7 @@
 #include "app/table_widget.h"
 #include "app/window_placement.h"
 #include "quorvel_identity.h"
+#include "raster/text.h"
 #include "render/canvas.h"
 #include "render/table_surface.h"
 #include "render/words.h"
@@ -22,6 +23,8 @@
 MainWindow::MainWindow()
     : client_(new QWidget(this)), table_(new TableWidget(canvas_, client_)),
       view_(canvas_, state_, *table_, buttons_), announcer_(new Announcer(client_)) {
+    // before the menu bar measures itself: registering a font drops every font loaded so far
+    loadTextFont();
     installAccessibleInterfaces();
     setWindowTitle(QLatin1String(productName));
     buildMenu();

@@ -3,14 +3,21 @@
 #include "raster/device_painter.h"
 #include "raster/drawing.h"
 
-SpriteSheet::SpriteSheet(std::unique_ptr<Surface> picture, SpritePainter paintSprite)
-    : picture_(std::move(picture)), paintSprite_(std::move(paintSprite)) {}
+SpriteSheet::SpriteSheet(PictureLoader loadPicture, SpritePainter paintSprite)
+    : loadPicture_(std::move(loadPicture)), paintSprite_(std::move(paintSprite)) {}
+
+const Surface& SpriteSheet::picture() const {
+    if (!picture_) {
+        picture_ = loadPicture_();
+    }
+    return *picture_;
+}
 
 const QImage& SpriteSheet::spriteAt(std::int32_t sprite, std::int32_t width, std::int32_t height) {
     const Key key{sprite, width, height};
     auto found = drawn_.find(key);
     if (found == drawn_.end()) {
-        found = drawn_.emplace(key, paintSprite_(sprite, width, height)).first;
+        found = drawn_.emplace(key, paintSprite_(*this, sprite, width, height)).first;
     }
     return found->second;
 }

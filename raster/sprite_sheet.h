@@ -15,16 +15,19 @@
 // A sheet of sprites: the picture at one device pixel a pixel, and the art that draws any sprite
 // of it again, known by its number, to fill a given number of device pixels, for surfaces at other
 // device pixel ratios. Sprites drawn again are kept for the next copy of the same sprite at the
-// same size.
+// same size. The picture is made when it is first needed: a screen at another ratio may never
+// need it.
 class SpriteSheet {
   public:
-    // Draws the sprite to fill an image of the given device size.
-    using SpritePainter =
-        std::function<QImage(std::int32_t sprite, std::int32_t width, std::int32_t height)>;
+    // Makes the picture; called once, on its first use.
+    using PictureLoader = std::function<std::unique_ptr<Surface>()>;
+    // Draws the sprite to fill an image of the given device size; `sheet` is the sheet drawn from.
+    using SpritePainter = std::function<QImage(const SpriteSheet& sheet, std::int32_t sprite,
+                                               std::int32_t width, std::int32_t height)>;
 
-    SpriteSheet(std::unique_ptr<Surface> picture, SpritePainter paintSprite);
+    SpriteSheet(PictureLoader loadPicture, SpritePainter paintSprite);
 
-    const Surface& picture() const { return *picture_; }
+    const Surface& picture() const;
     // The sprite at that device size, drawn on first use.
     const QImage& spriteAt(std::int32_t sprite, std::int32_t width, std::int32_t height);
     // Drops every sprite drawn so far, e.g. when the screen's device pixel ratio changes.
@@ -32,7 +35,8 @@ class SpriteSheet {
 
   private:
     using Key = std::tuple<std::int32_t, std::int32_t, std::int32_t>;
-    std::unique_ptr<Surface> picture_;
+    PictureLoader loadPicture_;
+    mutable std::unique_ptr<Surface> picture_;
     SpritePainter paintSprite_;
     std::map<Key, QImage> drawn_;
 };

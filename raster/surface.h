@@ -5,6 +5,7 @@
 #include <string_view>
 
 class QImage;
+class QSize;
 
 struct Rgb {
     std::uint8_t red = 0;
@@ -22,7 +23,8 @@ std::int32_t toDevice(std::int32_t logical, double scale);
 // each way (the screen's device pixel ratio), and the image carries that ratio for painting.
 class Surface {
   public:
-    Surface(std::int32_t width, std::int32_t height, double scale = 1.0); // starts black
+    // filled with `colour`, black unless given
+    Surface(std::int32_t width, std::int32_t height, double scale = 1.0, Rgb colour = {});
     explicit Surface(const QImage& image); // a copy at one device pixel a pixel, 32-bit RGB
     ~Surface();
     Surface(const Surface&) = delete;
@@ -43,3 +45,5 @@ class Surface {
 
 // The embedded image resource of that name (e.g. "IDBCARDBITMAP"), or null when there is none.
 std::unique_ptr<Surface> loadImageResource(std::string_view name);
+// Its size, read from its header without decoding it; empty when there is none.
+QSize imageResourceSize(std::string_view name);

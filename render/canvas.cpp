@@ -131,7 +131,7 @@ void draw(Canvas& canvas, DrawOp op) {
 
 // A sprite drawn again by the art at a device size; the sheet's own picture enlarged when the art
 // cannot be drawn.
-QImage paintSprite(const Surface& picture, const BadgeWidths& badgeWidths, std::int32_t number,
+QImage paintSprite(const SpriteSheet& sheet, const BadgeWidths& badgeWidths, std::int32_t number,
                    std::int32_t width, std::int32_t height) {
     static constexpr std::array<SpriteId, spriteCount> sprites = allSprites();
     const SpriteId sprite = sprites[static_cast<std::size_t>(number)];
@@ -144,19 +144,20 @@ QImage paintSprite(const Surface& picture, const BadgeWidths& badgeWidths, std::
                                        badgeWords()[static_cast<std::size_t>(sprite.row)])
                    : renderCardSprite(sprite, size, family);
     }
-    return picture.image()
+    return sheet.picture()
+        .image()
         .copy(sheetRect(sprite, badgeWidths))
         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// `badgeWidths` as the sheet has its badges; the card sheet has none.
-std::unique_ptr<SpriteSheet> makeSheet(std::unique_ptr<Surface> picture,
+// A sheet that draws its sprites again with `badgeWidths` as it has its badges; the card sheet
+// has none.
+std::unique_ptr<SpriteSheet> makeSheet(SpriteSheet::PictureLoader loadPicture,
                                        const BadgeWidths& badgeWidths) {
-    const Surface* own = picture.get();
     return std::make_unique<SpriteSheet>(
-        std::move(picture),
-        [own, badgeWidths](std::int32_t number, std::int32_t width, std::int32_t height) {
-            return paintSprite(*own, badgeWidths, number, width, height);
+        std::move(loadPicture), [badgeWidths](const SpriteSheet& sheet, std::int32_t number,
+                                              std::int32_t width, std::int32_t height) {
+            return paintSprite(sheet, badgeWidths, number, width, height);
         });
 }
 
@@ -165,44 +166,58 @@ void noteFailure(std::string& failure, std::string_view what) {
     failure += what;
 }
 
-// A sheet that cannot be loaded, or that is not of its size, is replaced by a white one of its
+// A sheet is decoded when it is first drawn from, after the window's first frame; at start-up
+// only its header is read, so that one missing or not of its size still stops the start.
+void checkSheet(std::string_view name, std::int32_t width, std::int32_t height,
+                std::string& failure) {
+    if (imageResourceSize(name) != QSize(width, height)) {
+        noteFailure(failure, "the image resource " + std::string(name));
+    }
+}
+
+// A sheet that cannot be decoded, or that is not of its size, is replaced by a white one of its
 // size, so the table still draws.
-std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, std::int32_t height,
-                                   std::string& failure) {
+std::unique_ptr<Surface> loadSheet(std::string_view name, std::int32_t width, std::int32_t height) {
     if (auto sheet = loadImageResource(name)) {
         if (sheet->width() == width && sheet->height() == height) {
             return sheet;
         }
     }
-    noteFailure(failure, "the image resource " + std::string(name));
     auto blank = std::make_unique<Surface>(width, height);
     fillRect(*blank, QRect(0, 0, width, height), Rgb{255, 255, 255});
     return blank;
 }
 
-// The build's result sheet shows the badges' English words; in another language the art draws the
-// sheet again with that language's words, each badge as wide as its word needs.
-std::unique_ptr<Surface> loadResultSheet(BadgeWidths& widths, std::string& failure) {
-    widths = SheetGeometry::badgeCopyWidths;
-    const BadgeWords words = badgeWords();
+// How wide each badge is in `words`: as the build's sheet has them in English, or as the art
+// draws them in another language.
+BadgeWidths resultWidths(const BadgeWords& words) {
     if (words != englishBadgeWords()) {
         QString error;
         const QString family = loadLetteringFamily(error);
         if (!family.isEmpty()) {
-            widths = badgeWidths(family, words);
+            return badgeWidths(family, words);
+        }
+    }
+    return SheetGeometry::badgeCopyWidths;
+}
+
+// The build's result sheet shows the badges' English words; in another language the art draws the
+// sheet again with that language's words, each badge as wide as its word needs (resultWidths).
+std::unique_ptr<Surface> loadResultSheet(const BadgeWords& words) {
+    if (words != englishBadgeWords()) {
+        QString error;
+        const QString family = loadLetteringFamily(error);
+        if (!family.isEmpty()) {
             return std::make_unique<Surface>(renderResultSheet(family, words));
         }
     }
     return loadSheet("IDBRESULTSBITMAP", SheetGeometry::resultSheetWidth,
-                     SheetGeometry::resultSheetHeight, failure);
+                     SheetGeometry::resultSheetHeight);
 }
 
 std::unique_ptr<Surface> greenBackBuffer(double scale) {
-    auto back = std::make_unique<Surface>(TableLayout::backBufferWidth,
-                                          TableLayout::backBufferHeight, scale);
-    fillRect(*back, QRect(0, 0, TableLayout::backBufferWidth, TableLayout::backBufferHeight),
-             tableGreen);
-    return back;
+    return std::make_unique<Surface>(TableLayout::backBufferWidth, TableLayout::backBufferHeight,
+                                     scale, tableGreen);
 }
 
 } // namespace
@@ -216,11 +231,21 @@ void openCanvas(Canvas& canvas, double scale, std::string& failure) {
     canvas.backBuffer = greenBackBuffer(scale);
     canvas.inked.clear();
     canvas.unshown.clear(); // the window's first paint shows all of it
-    canvas.cards = makeSheet(loadSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth,
-                                       SheetGeometry::cardSheetHeight, failure),
-                             SheetGeometry::badgeCopyWidths);
-    std::unique_ptr<Surface> results = loadResultSheet(canvas.badgeWidths, failure);
-    canvas.results = makeSheet(std::move(results), canvas.badgeWidths);
+    checkSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth, SheetGeometry::cardSheetHeight,
+               failure);
+    checkSheet("IDBRESULTSBITMAP", SheetGeometry::resultSheetWidth,
+               SheetGeometry::resultSheetHeight, failure);
+    canvas.cards = makeSheet(
+        [] {
+            return loadSheet("IDBCARDBITMAP", SheetGeometry::cardSheetWidth,
+                             SheetGeometry::cardSheetHeight);
+        },
+        SheetGeometry::badgeCopyWidths);
+    // in the language of the table's words at the time; the badges' places need their widths
+    // before the sheet is drawn
+    const BadgeWords words = badgeWords();
+    canvas.badgeWidths = resultWidths(words);
+    canvas.results = makeSheet([words] { return loadResultSheet(words); }, canvas.badgeWidths);
 }
 
 void releaseTableSurface(Canvas& canvas) {

@@ -46,8 +46,9 @@ struct Canvas {
     std::string failure;
 };
 
-// The back buffer, filled with the table's green, and the two sprite sheets; `failure` names
-// what could not be loaded (a sheet is then replaced by a white one of its size).
+// The back buffer, filled with the table's green, and the two sprite sheets, which are decoded
+// when first drawn from; `failure` names a sheet that is missing or not of its size (one that
+// cannot be decoded is replaced by a white one of its size).
 void openCanvas(Canvas& canvas, double scale, std::string& failure);
 // Releases the back buffer and the sheets; the window calls it when it is destroyed.
 void releaseTableSurface(Canvas& canvas);

@@ -188,9 +188,11 @@ QStringList translatedLanguages() {
     QStringList codes;
     const QString prefix = QStringLiteral("quorvel_");
     const QString suffix = QStringLiteral(".qm");
-    for (const QString& file :
-         QDir(QLatin1String(translationFolder)).entryList({prefix + '*' + suffix}, QDir::Files)) {
-        codes << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
+    // matched by hand: a name filter would compile a pattern at every start
+    for (const QString& file : QDir(QLatin1String(translationFolder)).entryList(QDir::Files)) {
+        if (file.startsWith(prefix) && file.endsWith(suffix)) {
+            codes << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
+        }
     }
     return codes;
 }

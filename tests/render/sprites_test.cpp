@@ -1,8 +1,10 @@
 #include "game/deal.h"
+#include "raster/sprite_sheet.h"
 #include "table_picture.h"
 
 #include <QPainter>
 
+#include <memory>
 #include <string>
 
 TEST_F(TablePicture, DealShowsTheHoleCardFaceDownUntilTheReveal) {
@@ -93,4 +95,28 @@ TEST_F(TablePicture, DealerCountLeavesOutTheHoleCardUntilTheReveal) {
         EXPECT_TRUE(holds(back(), {0, 275}, countPanel(after, "19")));
         play("", "S");
     }
+}
+
+// A sheet's picture is made once, when first copied from at one device pixel a pixel; at other
+// ratios the art draws the sprites and the picture is never made.
+TEST(SpriteSheet, PictureIsMadeOnlyWhenCopiedFromAtOneToOne) {
+    int made = 0;
+    SpriteSheet sheet(
+        [&made] {
+            ++made;
+            return std::make_unique<Surface>(4, 4, 1.0, Rgb{255, 0, 0});
+        },
+        [](const SpriteSheet&, std::int32_t, std::int32_t width, std::int32_t height) {
+            QImage drawn(width, height, QImage::Format_RGB32);
+            drawn.fill(Qt::blue);
+            return drawn;
+        });
+    Surface twice(4, 4, 2.0);
+    copySprite(twice, {0, 0}, sheet, 0, QRect(0, 0, 2, 2));
+    EXPECT_EQ(made, 0);
+    Surface once(4, 4);
+    copySprite(once, {0, 0}, sheet, 0, QRect(0, 0, 2, 2));
+    copySprite(once, {2, 2}, sheet, 0, QRect(0, 0, 2, 2));
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(once.image().pixel(3, 3), qRgb(255, 0, 0));
 }

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -89,15 +90,38 @@ double cpuMs(pid_t pid) {
     return 1000.0 * static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-// Starts the program and waits for its first frame; -1 ms when it never comes.
+// The processor time all threads of the process have run, from the scheduler's account.
+double threadsCpuMs(pid_t pid) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    double ns = 0;
+    if (DIR* dir = opendir(tasks.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            if (entry->d_name[0] == '.') {
+                continue;
+            }
+            std::ifstream schedstat(tasks + "/" + entry->d_name + "/schedstat");
+            double onCpu = 0;
+            if (schedstat >> onCpu) {
+                ns += onCpu;
+            }
+        }
+        closedir(dir);
+    }
+    return ns / 1e6;
+}
+
+// Starts the program and waits for its first frame; -1 ms when it never comes. `cpuMs` is the
+// processor time it had used when the probe last found the frame missing: the work it does once
+// the frame has gone out is not counted, however late the probe sees the frame.
 double startAndWait(xcb_connection_t* connection, xcb_window_t root, pid_t& pid,
-                    const char* program, const char* display, int scale) {
+                    const char* program, const char* display, int scale, double& cpuMs) {
     const Clock::time_point start = Clock::now();
     pid = launch(program, display, scale);
     if (pid < 0) {
         return -1;
     }
-    while (!probeIsGreen(connection, root, scale)) {
+    for (double used = 0; !probeIsGreen(connection, root, scale); used = threadsCpuMs(pid)) {
+        cpuMs = used;
         if (Clock::now() - start > std::chrono::seconds(10)) {
             return -1;
         }
@@ -131,8 +155,10 @@ StartSample startOnce(const char* program, const char* display, int scale) {
     screen.scale = scale;
     StartSample sample;
     pid_t pid = -1;
+    double cpuMs = -1;
     sample.firstFrameMs =
-        startAndWait(screen.connection, screen.root, pid, program, display, scale);
+        startAndWait(screen.connection, screen.root, pid, program, display, scale, cpuMs);
+    sample.firstFrameCpuMs = sample.firstFrameMs >= 0 ? cpuMs : -1;
     if (pid > 0) {
         std::this_thread::sleep_for(std::chrono::seconds(1)); // settled after start
         sample.residentKb = residentKb(pid);
@@ -147,7 +173,8 @@ double idleCpuMs(const char* program, const char* display, int seconds) {
     const Screen screen = connect(display);
     pid_t pid = -1;
     double used = -1;
-    if (startAndWait(screen.connection, screen.root, pid, program, display, 1) >= 0) {
+    double startCpuMs = -1;
+    if (startAndWait(screen.connection, screen.root, pid, program, display, 1, startCpuMs) >= 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         const double before = cpuMs(pid);
         std::this_thread::sleep_for(std::chrono::seconds(seconds));

@@ -25,12 +25,15 @@
 namespace {
 void printStart(const char* name, const std::vector<StartSample>& samples) {
     std::vector<double> ms;
+    std::vector<double> cpuMs;
     std::vector<long> kb;
     for (const StartSample& sample : samples) {
         ms.push_back(sample.firstFrameMs);
+        cpuMs.push_back(sample.firstFrameCpuMs);
         kb.push_back(sample.residentKb);
     }
-    std::printf("  %-8s first frame %7.1f ms   resident %7ld kB\n", name, median(ms), median(kb));
+    std::printf("  %-8s first frame %7.1f ms   processor %7.1f ms   resident %7ld kB\n", name,
+                median(ms), median(cpuMs), median(kb));
 }
 
 // `other` is the bare window, or another build of the game to set this one against.
@@ -48,16 +51,18 @@ void compareStarts(const char* display, int runs, int scale, const char* other) 
         display, runs);
     printStart("quorvel", game);
     printStart(other == std::string_view(BARE_WINDOW_PROGRAM) ? "bare" : "other", bare);
-    std::vector<double> gameMs, bareMs;
+    std::vector<double> gameMs, bareMs, gameCpuMs, bareCpuMs;
     std::vector<long> gameKb, bareKb;
     for (int run = 0; run < runs; ++run) {
         gameMs.push_back(game[run].firstFrameMs);
         bareMs.push_back(bare[run].firstFrameMs);
+        gameCpuMs.push_back(game[run].firstFrameCpuMs);
+        bareCpuMs.push_back(bare[run].firstFrameCpuMs);
         gameKb.push_back(game[run].residentKb);
         bareKb.push_back(bare[run].residentKb);
     }
-    std::printf("  ratio    first frame %7.2fx     resident %7.2fx\n",
-                median(gameMs) / median(bareMs),
+    std::printf("  ratio    first frame %7.2fx     processor %7.2fx     resident %7.2fx\n",
+                median(gameMs) / median(bareMs), median(gameCpuMs) / median(bareCpuMs),
                 static_cast<double>(median(gameKb)) / static_cast<double>(median(bareKb)));
 }
 

@@ -12,9 +12,12 @@ template <typename T> T median(std::vector<T> values) {
 }
 
 // One start of a program under an X server: the time to its window's first frame (the table
-// green showing on the screen) and its resident memory once started. Negative on failure.
+// green showing on the screen), the processor time its threads had used just before it (which
+// other work on the machine disturbs far less), and its resident memory once started. Negative
+// on failure.
 struct StartSample {
     double firstFrameMs = -1;
+    double firstFrameCpuMs = -1;
     long residentKb = -1;
 };
 // `scale` is the screen scale the program is started with (QT_SCALE_FACTOR).
