@@ -9,8 +9,14 @@
 #include <QAbstractEventDispatcher>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <utility>
+
+namespace {
+// how long the X server may take to show a frame of the window at twice the pixels
+constexpr int frameShownMs = 100;
+} // namespace
 
 TableWidget::TableWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -23,12 +29,16 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     rescaleTableSurface(canvas_, devicePixelRatioF());
     if (afterFirstFrame_ && !idle_) {
         // The window system gets the frame when the loop is about to wait (the X11 connection is
-        // flushed then): a zero timer would run the work before the frame goes out.
-        idle_ = connect(QAbstractEventDispatcher::instance(),
-                        &QAbstractEventDispatcher::aboutToBlock, this, [this] {
-                            disconnect(idle_);
-                            std::exchange(afterFirstFrame_, {})();
-                        });
+        // flushed then): a zero timer would run the work before the frame goes out. The work
+        // waits a little more, while the X server puts the frame on the screen, so that the two
+        // do not share a processor then.
+        idle_ =
+            connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                    this, [this] {
+                        disconnect(idle_);
+                        // taken now: a paint before the timer does not wait for it again
+                        QTimer::singleShot(frameShownMs, this, std::exchange(afterFirstFrame_, {}));
+                    });
     }
     markShown(canvas_, event->region());
     const QImage& image = backBuffer(canvas_).image();

@@ -26,9 +26,11 @@
 namespace {
 using Clock = std::chrono::steady_clock;
 constexpr qint64 pauseMs = 300;
+constexpr int idleWorkDoneMs = 200;
 
 // The window's event loop runs until it would first wait for events after the table's first
-// paint: the window's idle-time work has run then, and the caches are as that work left them.
+// paint, and on for a while: the window's idle-time work, which waits 100 ms after the frame for
+// the X server to show it, has run then, and the caches are as that work left them.
 void untilIdle(QWidget& table) {
     struct FirstPaint : QObject {
         bool painted = false;
@@ -42,7 +44,7 @@ void untilIdle(QWidget& table) {
     const QMetaObject::Connection once = QObject::connect(
         QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &idle, [&] {
             if (watch.painted) {
-                QTimer::singleShot(0, &idle, &QEventLoop::quit);
+                QTimer::singleShot(idleWorkDoneMs, &idle, &QEventLoop::quit);
             }
         });
     idle.exec();
