@@ -231,8 +231,8 @@ QRect textBounds(QPoint cellTopLeft, std::string_view text) {
         width = static_cast<std::int32_t>(text.size()) * fonts->widest;
     } else {
         // Letters of other scripts, and any text in a script font, are measured as laid out,
-        // joined and of their own widths, in
-        // both fonts: the smoothed one's unhinted advances may be a little wider.
+        // joined and of their own widths, in both fonts: the smoothed one's unhinted advances
+        // may be a little wider.
         const QString letters = toQString(text);
         width = static_cast<std::int32_t>(
                     std::ceil(std::max(QFontMetricsF(fonts->pixels).horizontalAdvance(letters),

@@ -128,9 +128,9 @@ constexpr const char* sentencesPattern = QT_TRANSLATE_NOOP("Speech", "%1 %2");
 //: the name of the table picture, as the screen reader says it
 constexpr const char* cardTable = QT_TRANSLATE_NOOP("Speech", "Card table");
 
-// The sentences about a hand, in the order dealer, player, split (the order of the captions).
-constexpr std::size_t handCount = 3;
-using HandMessages = std::array<Message, handCount>;
+// The sentences about a hand, in the order of the hands' captions: dealer, player, split.
+constexpr std::size_t handCaptions = static_cast<std::size_t>(Caption::splitHand) + 1;
+using HandMessages = std::array<Message, handCaptions>;
 constexpr HandMessages handCards{{
     //: the dealer's cards: %1 the cards ("a face-down card, eight of spades")
     QT_TRANSLATE_NOOP3("Speech", "Dealers Hand: %1.", "cards"),
@@ -385,7 +385,7 @@ namespace {
 // no hand.
 QString handSentence(const HandMessages& messages, Caption hand) {
     const auto index = static_cast<std::size_t>(hand);
-    return translate(speechContext, messages[index < handCount ? index : 0]);
+    return translate(speechContext, messages[index < handCaptions ? index : 0]);
 }
 } // namespace
 
