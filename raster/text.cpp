@@ -15,22 +15,43 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
 namespace {
-struct TextFonts {
-    QFont pixels;        // one device pixel a pixel
-    QFont smooth;        // any other device pixel ratio
-    std::int32_t ascent; // of the pixel font: where the baseline lies below the cell's top
-    // Of the pixel font, with a pixel to spare for the smoothed one, whose letters are not fitted
-    // to the grid (measuring that font itself would load it on screens that never use it):
-    std::int32_t height; // from the cell's top to the lowest pixel of any letter
-    std::int32_t widest; // the widest advance of a printable ASCII letter
+constexpr char16_t firstPrintable = u' ';
+constexpr char16_t lastPrintable = u'~';
+
+// Where the baseline and the lowest pixel lie, in whole pixels, and the room each printable ASCII
+// letter takes. The pixel and the smoothed font agree on the ascent and the height, and each
+// letter's advance in one is within a pixel of its advance in the other (a test holds them to
+// it), so these are measured with whichever font draws first: a screen that draws only smoothed
+// letters never loads the pixel font.
+struct Measures {
+    std::optional<QFont> font; // the font measured with
+    std::int32_t ascent = 0;   // where the baseline lies below the cell's top
+    // From the cell's top to the lowest pixel of any letter, with a pixel to spare for the
+    // smoothed font, whose letters are not fitted to the grid.
+    std::int32_t height = 0;
     // How far the script font's letters reach above the cell's top; none without a script font.
     std::int32_t above = 0;
-    QString script; // the script font drawing in place of the embedded one, or none
+    // A letter's advance rounded up, with a pixel to spare for the other font; 0 until measured.
+    std::array<std::int8_t, lastPrintable - firstPrintable + 1> letterRoom{};
 };
+
+struct TextFonts {
+    QFont pixels;   // one device pixel a pixel
+    QFont smooth;   // any other device pixel ratio
+    QString script; // the script font drawing in place of the embedded one, or none
+    Measures measures;
+};
+
+// The embedded font's family, registered once.
+QString& embeddedFamily() {
+    static QString family;
+    return family;
+}
 
 // Smoothed letters reach a little past their advance and their cell.
 constexpr std::int32_t inkMargin = 2;
@@ -40,7 +61,8 @@ std::optional<TextFonts>& textFonts() {
     return fonts;
 }
 
-const TextFonts* currentFonts();
+TextFonts* currentFonts();
+Measures& measuresWith(TextFonts& fonts, const QFont& font);
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -99,37 +121,34 @@ void drawRuns(QPainter& painter, QPointF baseline, const GlyphRuns& runs) {
 }
 
 void drawPixelText(Surface& target, QPoint cellTopLeft, const QString& text) {
-    const QFont& font = currentFonts()->pixels;
+    TextFonts& fonts = *currentFonts();
     QPainter painter(&target.image());
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(font);
+    painter.setFont(fonts.pixels);
     painter.setPen(Qt::black);
-    drawRuns(painter, QPointF(cellTopLeft.x(), cellTopLeft.y() + currentFonts()->ascent),
-             laidOut(font, text, laidOutTexts().pixels, target.image()));
+    drawRuns(painter,
+             QPointF(cellTopLeft.x(), cellTopLeft.y() + measuresWith(fonts, fonts.pixels).ascent),
+             laidOut(fonts.pixels, text, laidOutTexts().pixels, target.image()));
 }
 
 // The baseline lies where it lies at one device pixel a pixel, on a whole device pixel.
 void drawSmoothText(Surface& target, QPoint cellTopLeft, const QString& text) {
+    TextFonts& fonts = *currentFonts();
     const double scale = target.scale();
-    const std::int32_t ascent = currentFonts()->ascent;
+    const std::int32_t ascent = measuresWith(fonts, fonts.smooth).ascent;
     DevicePainter device(target);
     QPainter& painter = device.painter();
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.translate(toDevice(cellTopLeft.x(), scale), toDevice(cellTopLeft.y() + ascent, scale));
     painter.scale(scale, scale);
-    painter.setFont(currentFonts()->smooth);
+    painter.setFont(fonts.smooth);
     painter.setPen(Qt::black);
     drawRuns(painter, QPointF(0, 0),
-             laidOut(currentFonts()->smooth, text, laidOutTexts().smooth, target.image()));
+             laidOut(fonts.smooth, text, laidOutTexts().smooth, target.image()));
 }
 } // namespace
 
 namespace {
-// The embedded font's family, registered once.
-QString& embeddedFamily() {
-    static QString family;
-    return family;
-}
 
 TextFonts makeFonts(const QString& family) {
     QFont font(family);
@@ -147,34 +166,51 @@ TextFonts makeFonts(const QString& family) {
     smooth.setStyleStrategy(QFont::StyleStrategy(
         QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
     smooth.setHintingPreference(QFont::PreferNoHinting);
-    const QFontMetrics pixelMetrics(font);
-    std::int32_t widest = 0;
-    for (char16_t letter = u' '; letter <= u'~'; ++letter) {
-        widest = std::max(widest, pixelMetrics.horizontalAdvance(QChar(letter)));
+    return {withScriptFont(font), withScriptFont(smooth), scriptFontFamily(), {}};
+}
+
+// The measures, taken with `font` (one of the two) when nothing has measured them yet.
+Measures& measuresWith(TextFonts& fonts, const QFont& font) {
+    Measures& measures = fonts.measures;
+    if (measures.font) {
+        return measures;
     }
-    TextFonts fonts{withScriptFont(font),
-                    withScriptFont(smooth),
-                    pixelMetrics.ascent(),
-                    pixelMetrics.height() + 1,
-                    widest + 1,
-                    0,
-                    {}};
-    fonts.script = scriptFontFamily();
+    // the embedded font's own, also where a script font draws in its place
+    QFont embedded = font;
+    embedded.setFamily(embeddedFamily());
+    measures.font = embedded;
+    const QFontMetrics metrics(embedded);
+    measures.ascent = metrics.ascent();
+    measures.height = metrics.height() + 1;
     if (!fonts.script.isEmpty()) {
         // The script font's letters sit on the embedded font's baseline with their own ascent
         // and descent.
         QFont script(fonts.script);
         script.setPixelSize(textPixelSize);
         const QFontMetrics scriptMetrics(script);
-        fonts.above = std::max(0, scriptMetrics.ascent() - fonts.ascent);
-        fonts.height = std::max(fonts.height, fonts.ascent + scriptMetrics.descent() + 1);
+        measures.above = std::max(0, scriptMetrics.ascent() - measures.ascent);
+        measures.height = std::max(measures.height, measures.ascent + scriptMetrics.descent() + 1);
     }
-    return fonts;
+    return measures;
+}
+
+// What nothing has drawn yet is measured with the pixel font, which places the text.
+Measures& measures(TextFonts& fonts) {
+    return measuresWith(fonts, fonts.pixels);
+}
+
+std::int32_t letterRoom(Measures& measures, char letter) {
+    std::int8_t& room = measures.letterRoom[static_cast<std::size_t>(letter - firstPrintable)];
+    if (room == 0) {
+        const double advance = QFontMetricsF(*measures.font).horizontalAdvance(QChar(letter));
+        room = static_cast<std::int8_t>(std::ceil(advance) + 1);
+    }
+    return room;
 }
 
 // The fonts for the script font chosen now: made again, and the layouts forgotten, when another
 // language chose another one.
-const TextFonts* currentFonts() {
+TextFonts* currentFonts() {
     std::optional<TextFonts>& fonts = textFonts();
     if (!fonts) {
         return nullptr;
@@ -220,15 +256,18 @@ std::int32_t textWidth(std::string_view text) {
 }
 
 QRect textBounds(QPoint cellTopLeft, std::string_view text) {
-    const TextFonts* fonts = currentFonts();
+    TextFonts* fonts = currentFonts();
     if (!fonts) {
         return {cellTopLeft, QSize(0, 0)};
     }
+    Measures& measured = measures(*fonts);
     std::int32_t width = 0;
     if (fonts->script.isEmpty() && std::all_of(text.begin(), text.end(), [](char letter) {
-            return letter >= ' ' && letter <= '~';
+            return letter >= firstPrintable && letter <= lastPrintable;
         })) {
-        width = static_cast<std::int32_t>(text.size()) * fonts->widest;
+        for (const char letter : text) {
+            width += letterRoom(measured, letter);
+        }
     } else {
         // Letters of other scripts, and any text in a script font, are measured as laid out,
         // joined and of their own widths, in both fonts: the smoothed one's unhinted advances
@@ -239,6 +278,7 @@ QRect textBounds(QPoint cellTopLeft, std::string_view text) {
                                        QFontMetricsF(fonts->smooth).horizontalAdvance(letters)))) +
                 1;
     }
-    return QRect(cellTopLeft - QPoint(0, fonts->above), QSize(width, fonts->height + fonts->above))
+    return QRect(cellTopLeft - QPoint(0, measured.above),
+                 QSize(width, measured.height + measured.above))
         .adjusted(-inkMargin, -inkMargin, inkMargin, inkMargin);
 }

@@ -25,8 +25,13 @@ Rect place(Rect rect) {
     return TableLayout::mirrored(rect, tableDirection());
 }
 
+// Only a mirrored text needs its width, which is measured with the pixel font: a screen drawing
+// smoothed letters left to right never loads that font.
 Point textPlace(Point cell, std::string_view text) {
-    return TableLayout::mirroredTopLeft(cell, textWidth(text), tableDirection());
+    const TableLayout::Direction direction = tableDirection();
+    return direction == TableLayout::Direction::leftToRight
+               ? cell
+               : TableLayout::mirroredTopLeft(cell, textWidth(text), direction);
 }
 
 void drawLabel(Canvas& canvas, Point cell, Caption caption) {

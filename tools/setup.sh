@@ -6,12 +6,12 @@
 set -eu
 
 # The game: compiler and CMake, Qt with its X11 and Wayland platform plugins, Qt Linguist's tools
-# that build the translations into the game, the font the game carries inside it, and the fonts
-# that draw Chinese, Japanese and Korean.
+# that build the translations into the game, the font the game carries inside it with the font
+# tools that keep the letters it needs, and the fonts that draw Chinese, Japanese and Korean.
 gamePackages="g++ cmake make
   qt6-base-dev qt6-qpa-plugins qt6-wayland libxcb1-dev
   qt6-tools-dev qt6-l10n-tools
-  fonts-dejavu-core fonts-noto-cjk"
+  fonts-dejavu-core fonttools fonts-noto-cjk"
 
 # The package: Debian's build flags and library dependencies (dpkg-dev), the file type tool that
 # CPack asks which files are programs, and the manual pages written from the programs' --help.

@@ -106,6 +106,38 @@ TEST(TableText, FitsItsPanels) {
     useLanguage(QLocale(QLocale::English));
 }
 
+// The bounds hold the letters at every scale whichever font measured them: drawn first at scale
+// 2, as a screen that never draws pixel letters does, here the smoothed font measures them.
+TEST(TableText, BoundsHoldTheLettersAtEveryScaleWhicheverFontMeasuredThem) {
+    ASSERT_TRUE(loadTextFont());
+    std::vector<std::string> texts = {"-2147483648"};
+    for (char letter = ' '; letter <= '~'; ++letter) {
+        texts.front() += letter;
+        texts.emplace_back(1, letter);
+    }
+    const QPoint at(10, 5);
+    for (const double scale : {2.0, 1.5, 1.0}) {
+        for (const std::string& text : texts) {
+            Surface patch(1400, 25, scale, Rgb{0, 128, 0});
+            drawText(patch, at, text);
+            QRect ink;
+            for (int y = 0; y < patch.image().height(); ++y) {
+                for (int x = 0; x < patch.image().width(); ++x) {
+                    ink |=
+                        patch.image().pixel(x, y) == qRgb(0, 128, 0) ? QRect() : QRect(x, y, 1, 1);
+                }
+            }
+            const QRect bounds = textBounds(at, text);
+            SCOPED_TRACE(testing::Message() << "\"" << text << "\" at scale " << scale);
+            EXPECT_TRUE(ink.isEmpty() || // a space
+                        QRect(QPoint(toDevice(bounds.left(), scale), toDevice(bounds.top(), scale)),
+                              QPoint(toDevice(bounds.right() + 1, scale) - 1,
+                                     toDevice(bounds.bottom() + 1, scale) - 1))
+                            .contains(ink));
+        }
+    }
+}
+
 TEST_F(TablePicture, ClearTableTouchesOnlyTheCardArea) {
     play("10C 9D KH 7S 5C", "T5DH"); // bet 20, the player busts: bank, bet and cards all changed
     QImage before = back().copy();
