@@ -1,10 +1,13 @@
 #include "game/table_state.h"
+#include "raster/script_font.h"
 #include "raster/text.h"
 #include "render/words.h"
 #include "table_picture.h"
 
 #include <QLocale>
 #include <QPainter>
+#include <QRawFont>
+#include <QResource>
 
 #include <algorithm>
 #include <limits>
@@ -72,10 +75,16 @@ TEST(TableText, FitsItsPanels) {
         {Caption::currentBet, {325, 340}, QRect(QPoint(325, 340), QPoint(405, 354))},
         {Caption::money, {500, 340}, QRect(QPoint(497, 335), QPoint(546, 359))},
     };
+    // the font the program carries keeps the letters of every language that has no script font
+    const QRawFont carried(QResource(":/fonts/DejaVuSans.ttf").uncompressedData(), textPixelSize);
     for (const QString& language : carriedLanguages()) {
         ASSERT_EQ(useLanguage(QLocale(language)), language);
         for (const auto& [caption, at, allowed] : captions) {
             const std::string text = captionText(caption);
+            for (const char32_t letter : QString::fromStdString(text).toUcs4()) {
+                EXPECT_TRUE(!scriptFontFamily().isEmpty() || carried.supportsCharacter(letter))
+                    << language.toStdString() << ": " << text;
+            }
             const TableLayout::Direction direction = tableDirection();
             // the drawn text as the painters place it, the allowed place as it is mirrored
             const Point place =
