@@ -211,11 +211,13 @@ def play(program, scale, locale, folder):
             return heard.wait_for(pattern, what)
 
         while True:
-            # a two-card 21 ends the round at once and leaves the focus on Deal
-            deal = press("space", r"notification .*%s%s" % (words["dealer count"], FIGURE),
+            # The deal is heard whole once the focus is on Hit or, when a two-card 21 has ended
+            # the round at once and left the focus on Deal, once the money is said: the dealer's
+            # count alone may come before the rest of the sentence is written.
+            deal = press("space", r"(?=.*notification .*%s%s)(?=.*(?:%s push button|%s%s))" %
+                         (words["dealer count"], FIGURE, words["hit"], words["money"], FIGURE),
                          "the deal")
             if not re.search(words["money"], deal):
-                deal = heard.wait_for(words["hit"] + " push button", "the focus on Hit")
                 break
         print("deal: " + deal, flush=True)
         press("Tab", words["stand"] + " push button", "Tab to Stand")
