@@ -146,9 +146,6 @@ void drawSmoothText(Surface& target, QPoint cellTopLeft, const QString& text) {
     drawRuns(painter, QPointF(0, 0),
              laidOut(fonts.smooth, text, laidOutTexts().smooth, target.image()));
 }
-} // namespace
-
-namespace {
 
 TextFonts makeFonts(const QString& family) {
     QFont font(family);
