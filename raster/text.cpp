@@ -38,6 +38,8 @@ struct Measures {
     std::int32_t above = 0;
     // A letter's advance rounded up, with a pixel to spare for the other font; 0 until measured.
     std::array<std::int8_t, lastPrintable - firstPrintable + 1> letterRoom{};
+    // The widths of texts measured as laid out (laidOutWidth).
+    QHash<QString, std::int32_t> laidOutWidths;
 };
 
 struct TextFonts {
@@ -205,6 +207,22 @@ std::int32_t letterRoom(Measures& measures, char letter) {
     return room;
 }
 
+// Letters of other scripts, and any text in a script font, are measured as laid out, joined and
+// of their own widths, in both fonts (the smoothed one's unhinted advances may be a little
+// wider); once for each text, as the bounds of the same figures are asked for again and again.
+std::int32_t laidOutWidth(TextFonts& fonts, const QString& letters) {
+    QHash<QString, std::int32_t>& widths = fonts.measures.laidOutWidths;
+    if (const auto found = widths.constFind(letters); found != widths.constEnd()) {
+        return *found;
+    }
+    if (widths.size() >= mostLaidOut) {
+        widths.clear();
+    }
+    const double advance = std::max(QFontMetricsF(fonts.pixels).horizontalAdvance(letters),
+                                    QFontMetricsF(fonts.smooth).horizontalAdvance(letters));
+    return *widths.insert(letters, static_cast<std::int32_t>(std::ceil(advance)) + 1);
+}
+
 // The fonts for the script font chosen now: made again, and the layouts forgotten, when another
 // language chose another one.
 TextFonts* currentFonts() {
@@ -266,14 +284,7 @@ QRect textBounds(QPoint cellTopLeft, std::string_view text) {
             width += letterRoom(measured, letter);
         }
     } else {
-        // Letters of other scripts, and any text in a script font, are measured as laid out,
-        // joined and of their own widths, in both fonts: the smoothed one's unhinted advances
-        // may be a little wider.
-        const QString letters = toQString(text);
-        width = static_cast<std::int32_t>(
-                    std::ceil(std::max(QFontMetricsF(fonts->pixels).horizontalAdvance(letters),
-                                       QFontMetricsF(fonts->smooth).horizontalAdvance(letters)))) +
-                1;
+        width = laidOutWidth(*fonts, toQString(text));
     }
     return QRect(cellTopLeft - QPoint(0, measured.above),
                  QSize(width, measured.height + measured.above))
